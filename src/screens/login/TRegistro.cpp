@@ -1,0 +1,3 @@
+#include "screens/login/TRegistro.h"
+
+TRegistro::TRegistro(QWidget* parent) : QWidget(parent) {}

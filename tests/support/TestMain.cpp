@@ -1,0 +1,15 @@
+// Shared main of every test program: a headless QApplication and GoogleTest.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "toolkit/MsgBox.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  app.setApplicationDisplayName(QStringLiteral("ZelkPortalv11"));
+  MsgSeam::Capture(true);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
