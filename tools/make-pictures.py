@@ -45,7 +45,6 @@ keyboard picture marks every key face with a group id "key-<name>".
 """
 
 import json
-import math
 import os
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -354,10 +353,6 @@ def icon_backup():
     return body + circle(36, 34, 10, GREEN, '#ffffff', 2) + stroke_path('M36 39 V29.5 M31.5 33.5 L36 29 L40.5 33.5', '#ffffff', 3)
 
 
-def icon_swatch(color):
-    return rect(1, 1, 46, 46, color, 7, '#00000033' if False else None)
-
-
 ICONS = {
     'door': icon_door,
     'salir': icon_salir,
@@ -432,7 +427,7 @@ def button_picture(icon, args):
 
 
 def swatch_picture(color):
-    return svg_doc(20, 20, rect(1, 1, 18, 18, color, 3, '#00000040' if False else '#5b6577', 1))
+    return svg_doc(20, 20, rect(1, 1, 18, 18, color, 3, '#5b6577', 1))
 
 
 def transparent_picture():
@@ -483,7 +478,7 @@ def face_button(x, y, w, h, label, icon, style='light', ident=None, icon_args=No
         fill, fg, stroke = GREEN, '#ffffff', None
     else:
         fill, fg, stroke = CARD, NAVY, LINE
-    s = rect(x + 1, y + 3, w, h, '#00000026' if False else '#c3ccd8', 9)
+    s = rect(x + 1, y + 3, w, h, '#c3ccd8', 9)
     s += rect(x, y, w, h, fill, 9, stroke, 1.2 if stroke else 1)
     args = dict(icon_args or {})
     if style in ('exit', 'accept') and icon == 'door':
@@ -554,7 +549,7 @@ def face_boxes(keys):
     for row in key_rows(typing):
         normal = [k for k in row['keys'] if k['w'] < 100]
         fw = min(k['w'] for k in normal) - 6 if normal else None
-        fh = min(k['h'] for k in row['keys']) - 4
+        fh = min(k['h'] for k in row['keys']) - 6
         centres = sorted(k['y'] + k['h'] / 2.0 for k in row['keys'])
         cy = centres[len(centres) // 2]
         for k in row['keys']:
@@ -599,39 +594,34 @@ def key_face(key, box, case):
         s += text(cx, cy, face, min(h * 0.5, 26), fg, bold=True)
     elif kind in ('left', 'right'):
         s += arrow_glyph(cx, cy, kind, fg, 22)
-    elif kind == 'backspace' or kind == 'delete':
-        tip = x + 14
-        s += fill_path('M%s %s L%s %s H%s V%s H%s Z' % (
-            num(tip), num(cy), num(tip + 10), num(cy - 9), num(tip + 30), num(cy + 9), num(tip + 10)), fg)
-        s += stroke_path('M%s %s L%s %s M%s %s L%s %s' % (
-            num(tip + 15), num(cy - 4), num(tip + 23), num(cy + 4),
-            num(tip + 23), num(cy - 4), num(tip + 15), num(cy + 4)), '#ffffff', 2.2)
+    elif kind in ('backspace', 'delete'):
         if w > 90:
-            s += text(tip + 40, cy, face, 16, fg, 'start', True)
+            s += erase_glyph(x + 14, cy, fg)
+            s += text(x + 54, cy, face, 16, fg, 'start', True)
         else:
-            s = rect(x, y + 3, w, h, KEY_SHADE, 7) + rect(x, y, w, h, fill, 7, '#aebccd', 1)
-            s += fill_path('M%s %s L%s %s H%s V%s H%s Z' % (
-                num(cx - 15), num(cy - 6), num(cx - 5), num(cy - 15), num(cx + 15), num(cy + 3), num(cx - 5)), fg)
-            s += stroke_path('M%s %s L%s %s M%s %s L%s %s' % (
-                num(cx + 0), num(cy - 10), num(cx + 8), num(cy - 2), num(cx + 8), num(cy - 10), num(cx + 0), num(cy - 2)),
-                '#ffffff', 2.2)
+            s += erase_glyph(cx - 15, cy - 7, fg)
             s += text(cx, cy + 15, face, 12, fg, bold=True)
     elif kind == 'space':
         s += stroke_path('M%s %s V%s H%s V%s' % (num(cx - 110), num(cy - 5), num(cy + 4), num(cx - 70), num(cy - 5)), fg, 2.5)
         s += text(cx, cy, face, 16, fg, bold=True)
         s += stroke_path('M%s %s V%s H%s V%s' % (num(cx + 70), num(cy - 5), num(cy + 4), num(cx + 110), num(cy - 5)), fg, 2.5)
     elif kind in ('upper', 'lower'):
-        up = kind == 'upper'
-        ax = x + 17
-        s += fill_path('M%s %s L%s %s H%s V%s H%s V%s H%s Z' % (
-            num(ax), num(cy - 10 if up else cy + 10), num(ax + 10), num(cy if up else cy), num(ax + 4),
-            num(cy + 9 if up else cy - 9), num(ax - 4), num(cy if up else cy), num(ax - 10)), fg) \
-            if False else _shift_arrow(ax, cy, up, fg)
+        s += shift_arrow(x + 17, cy, kind == 'upper', fg)
         s += text(x + 32, cy, face, 14, fg, 'start', True, max_width=w - 38)
     return group(s, 'key-' + key['name'])
 
 
-def _shift_arrow(ax, cy, up, color):
+def erase_glyph(tip, cy, color):
+    """Backspace sign: a tag pointing left with a cross, 30 px wide."""
+    return (fill_path('M%s %s L%s %s H%s V%s H%s Z' % (
+                num(tip), num(cy), num(tip + 10), num(cy - 9), num(tip + 30), num(cy + 9), num(tip + 10)), color)
+            + stroke_path('M%s %s L%s %s M%s %s L%s %s' % (
+                num(tip + 15), num(cy - 4), num(tip + 23), num(cy + 4),
+                num(tip + 23), num(cy - 4), num(tip + 15), num(cy + 4)), '#ffffff', 2.2))
+
+
+def shift_arrow(ax, cy, up, color):
+    """Outlined block arrow of the case keys, up for upper case."""
     d = -1 if up else 1
     pts = [(ax, cy + d * 10), (ax + 10, cy), (ax + 4.5, cy), (ax + 4.5, cy - d * 9),
            (ax - 4.5, cy - d * 9), (ax - 4.5, cy), (ax - 10, cy)]
@@ -712,7 +702,7 @@ def vacation_request_screen(keys, w, h, case, variant):
              'tecladonumerico': 'Solicitar Vacaciones'}[variant]
     s += header(w, 70, title, 'Indique los días y la fecha de inicio con el teclado.', 'user_more')
     # Balance strip: the balance panels put white labels here.
-    s += rect(12, 80, 966, 100, NAVY, 12) + rect(12, 80, 8, 100, TEAL, 0)
+    s += rect(12, 80, 966, 98, NAVY, 12) + rect(12, 80, 8, 98, TEAL, 0)
     s += card(120, 196, 488, 160)
     s += caption(472, 239, 'Días a solicitar', 17)
     s += caption(254, 303, 'A partir del', 17)
@@ -721,10 +711,10 @@ def vacation_request_screen(keys, w, h, case, variant):
     for r in [(488, 216, 82, 46), (268, 280, 86, 46), (380, 280, 82, 46), (488, 280, 86, 42)]:
         s += field_frame(*r)
     pad = [k for k in keys if k['kind'] in ('digit', 'delete')]
-    x0 = min(k['x'] for k in pad) - 14
-    y0 = min(k['y'] for k in pad) - 14
-    x1 = max(k['x'] + k['w'] for k in pad) + 14
-    y1 = max(k['y'] + k['h'] for k in pad) + 14
+    x0 = min(k['x'] for k in pad) - 10
+    y0 = min(k['y'] for k in pad) - 8
+    x1 = max(k['x'] + k['w'] for k in pad) + 10
+    y1 = max(k['y'] + k['h'] for k in pad) + 10
     s += rect(x0, y0 + 3, x1 - x0, y1 - y0, '#c9d3df', 14) + rect(x0, y0, x1 - x0, y1 - y0, '#dfe6ee', 14, '#c3cedb', 1)
     s += rect(424, 506, 240, 30, CARD, 6, LINE, 1)
     boxes = keypad_boxes(pad)
@@ -857,15 +847,9 @@ def place_menu(icon, x, y, size):
 W = '#ffffff'
 
 
-def menu_calendar(mark):
-    s = rect(6, 9, 36, 33, W, 4) + rect(6, 9, 36, 9, '#ffffff', 4) + rect(6, 15, 36, 3, '#00000033' if False else '#d9e1ea')
-    s += rect(13, 5, 4, 9, W, 2) + rect(31, 5, 4, 9, W, 2)
-    return s + mark
-
-
 def menu_vacation():
     # beach umbrella and sun
-    return (circle(36, 11, 6, W)
+    return (circle(40, 7, 5, W)
             + fill_path('M4 26 A20 16 0 0 1 44 26 Z', W)
             + stroke_path('M24 24 V42', W, 3) + stroke_path('M24 42 Q24 46 20 45', W, 3)
             + stroke_path('M4 44 H44', W, 3))
