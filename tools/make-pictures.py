@@ -666,6 +666,8 @@ def password_screen(keys, w, h, case):
     s = page(w, h)
     s += header(w, 76, 'Cambiar Contraseña', 'Escriba su nueva contraseña dos veces.', 'person')
     s += card(92, 88, 794, 218)
+    # The two password edits sit in the panel at (248, 104) and (248, 152).
+    s += field_frame(340, 192, 246, 34) + field_frame(340, 240, 246, 34)
     s += keyboard_tray(keys, w, h)
     return s + keyboard_faces(keys, case)
 
@@ -691,6 +693,8 @@ def children_screen(keys, w, h, case):
     s += text(20, 44, 'Hijos', 26, NAVY, 'start', True)
     s += text(100, 46, 'Agregue, corrija o elimine a sus hijos', 14, GREY, 'start')
     s += card(2, 78, 946, 256)
+    # Name edit and birth date of the group box at (8, 260).
+    s += field_frame(68, 280, 426, 24) + field_frame(612, 283, 90, 20)
     s += keyboard_tray(keys, w, h)
     return s + keyboard_faces(keys, case)
 
