@@ -925,7 +925,7 @@ MENU_ICONS = {
 
 
 def footer(h):
-    return place('building', 14, h - 30, 18) + text(38, h - 21, 'Portal del Empleado', 12, GREY, 'start', True)
+    return place('building', 14, h - 27, 18) + text(38, h - 18, 'Portal del Empleado', 12, GREY, 'start', True)
 
 
 def screen(w, h, band, title, subtitle, icon, parts=''):
@@ -937,7 +937,8 @@ def backgrounds():
     pics = {}
     pics['portaldelempleado_menufinal'] = main_menu()
     pics['recibos'] = screen(862, 562, 30, 'Recibos de Nómina', None, None,
-                             card(6, 460, 742, 76) + exit_face(764, 460, 62, 74))
+                             card(12, 68, 346, 54) + card(360, 38, 478, 84) + card(12, 126, 830, 328)
+                             + card(6, 462, 742, 68) + exit_face(764, 460, 62, 74))
     pics['vacaciones'] = screen(866, 558, 80, 'Vacaciones', 'Historial de días de vacaciones por aniversario',
                                 'user_more', card(12, 90, 834, 46) + rect(12, 140, 834, 314, NAVY, 6)
                                 + exit_face(752, 456, 82, 82))
