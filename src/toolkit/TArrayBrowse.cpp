@@ -1,6 +1,7 @@
 #include "toolkit/TArrayBrowse.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -58,7 +59,14 @@ int compareValues(const QVariant& a, const QVariant& b) {
   if (a.typeId() == QMetaType::QDate && b.typeId() == QMetaType::QDate) {
     return a.toDate() < b.toDate() ? -1 : a.toDate() > b.toDate() ? 1 : 0;
   }
-  return QString::localeAwareCompare(Text::ToText(a).trimmed().toLower(), Text::ToText(b).trimmed().toLower());
+  // Spanish order: accents do not push a name to the end, case is ignored.
+  static const QCollator collator = [] {
+    QCollator c(QLocale(QLocale::Spanish, QLocale::Mexico));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    c.setNumericMode(true);
+    return c;
+  }();
+  return collator.compare(Text::ToText(a).trimmed(), Text::ToText(b).trimmed());
 }
 
 QColor dividerColor(int style, const QPalette& pal) {

@@ -142,7 +142,7 @@ void TForm::showWindow() {
     }
   }
   show();
-  raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
   activateWindow();
   OnShow();
 }
@@ -171,7 +171,7 @@ void TForm::ShowModal() {
   }
   if (opener) {
     opener->activateWindow();
-    opener->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) opener->raise();
     opener->setFocus(Qt::ActiveWindowFocusReason);
   }
   if (self) deleteLater();
