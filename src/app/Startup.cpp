@@ -40,14 +40,13 @@ QIcon applicationIcon() {
 
 }  // namespace
 
-int PortalRun(QApplication& app, const LoginFactory& makeLogin) {
+int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
   Application::SetTitle(kTitle);
   Application::SetIcon(applicationIcon());
   TFont::InstallSubstitutes();
 
   AppData.Reset();
 
-  const QStringList args = app.arguments();
   AppData.UsuarioGet = args.size() > 1 ? args[1] : QString();
 
   // A folder where nothing can be written still starts; TIni says so once.
@@ -62,5 +61,5 @@ int PortalMain(int argc, char** argv, const LoginFactory& makeLogin) {
   GuardedApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("portal-empleado"));
   QCoreApplication::setApplicationVersion(QStringLiteral("11.0"));
-  return PortalRun(app, makeLogin);
+  return PortalRun(app.arguments(), makeLogin);
 }

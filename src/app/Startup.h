@@ -3,7 +3,7 @@
 // and the event loop until no visible window remains.
 #include <functional>
 
-class QApplication;
+#include <QStringList>
 class TForm;
 
 // Makes the login window (constructed, not yet shown). The screens layer provides it.
@@ -12,5 +12,6 @@ using LoginFactory = std::function<TForm*()>;
 // The whole program: scaling, the application object, then PortalRun. Returns the exit status.
 int PortalMain(int argc, char** argv, const LoginFactory& makeLogin);
 
-// Start-up on an existing application object; returns when no window remains visible.
-int PortalRun(QApplication& app, const LoginFactory& makeLogin);
+// Start-up on an existing application object with the program's arguments (the first is
+// the program itself); returns when no window remains visible.
+int PortalRun(const QStringList& arguments, const LoginFactory& makeLogin);

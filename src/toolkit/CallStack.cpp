@@ -26,6 +26,7 @@ QString demangle(const char* name) {
 
 // "void TRegistro::btnAceptarClick(TBtnBmp*)" -> "TRegistro::btnAceptarClick"
 QString routineName(QString signature) {
+  signature.remove(QStringLiteral("{anonymous}::")).remove(QStringLiteral("(anonymous namespace)::"));
   int depth = 0;
   for (int i = 0; i < signature.size(); ++i) {
     const QChar c = signature[i];
@@ -99,7 +100,13 @@ QStringList CallStack(std::source_location where) {
     std::free(symbols);
   }
   // The failing routine is already the first level; skip the frames up to and including it.
-  const int at = static_cast<int>(callers.indexOf(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(failing) + QStringLiteral("\\("))));
+  // Debug information may name a routine without its class or namespace.
+  const QString tail = failing.mid(failing.lastIndexOf(QStringLiteral("::")) + (failing.contains(QStringLiteral("::")) ? 2 : 0));
+  int at = -1;
+  for (int i = 0; i < callers.size() && at < 0; ++i) {
+    const QString name = callers[i].left(callers[i].lastIndexOf(u'('));
+    if (name == failing || name == tail || failing.endsWith(QStringLiteral("::") + name)) at = i;
+  }
   if (at >= 0) callers = callers.mid(at + 1);
   levels.append(callers);
   return levels;

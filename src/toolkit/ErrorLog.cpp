@@ -1,4 +1,5 @@
 // The text of "Error.log" and of the error window.
+#include <pwd.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ QString centred(const QString& text, QChar fill) {
 }
 
 QString line(const QString& label, const QString& value) {
-  return Text::PadR(label, 24) + QStringLiteral(": ") + value;
+  return Text::PadR(label, 24) + (value.isEmpty() ? QStringLiteral(":") : QStringLiteral(": ") + value);
 }
 
 // Type letters of the runtime: C text, N number, D date, L logical, T date-time, A array,
@@ -64,8 +65,8 @@ QString freeMemory() {
 }
 
 QString userName() {
-  const QString u = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
-  return u.isEmpty() ? QString::number(getuid()) : u;
+  if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name) return QString::fromLocal8Bit(pw->pw_name);
+  return qEnvironmentVariable("USER", QString::number(getuid()));
 }
 
 QString programPath() {

@@ -2,11 +2,11 @@
 
 #include "toolkit/ErrorSys.h"
 
-bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+bool GuardedApplication::Deliver(const std::function<bool()>& deliver) {
   for (;;) {
     TError error;
     try {
-      return QApplication::notify(receiver, event);
+      return deliver();
     } catch (const std::exception& e) {
       error = ErrorSys::FromException(e);
     } catch (...) {
@@ -15,4 +15,8 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     error.canRetry = true;
     if (ErrorSys::Handle(error) != ErrorChoice::Retry) return false;
   }
+}
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+  return Deliver([&] { return QApplication::notify(receiver, event); });
 }
