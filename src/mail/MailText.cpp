@@ -35,9 +35,9 @@ QList<QByteArray> utf8Chunks(const QByteArray& utf8, int limit) {
 
 QByteArray EncodeHeaderText(const QString& text) {
   if (isPlainAscii(text) && text.size() <= 60) return text.toLatin1();
-  // "=?UTF-8?B?" + base64 + "?=" stays within 75 columns with 45 bytes of text per word.
+  // 36 bytes of text per word keep each line, "Subject: " included, under 76 columns.
   QList<QByteArray> words;
-  for (const QByteArray& chunk : utf8Chunks(text.toUtf8(), 45))
+  for (const QByteArray& chunk : utf8Chunks(text.toUtf8(), 36))
     words << "=?UTF-8?B?" + chunk.toBase64() + "?=";
   return words.join("\r\n ");
 }

@@ -47,6 +47,8 @@ const char* loginOptions(int authType) {
 struct SmtpMail::Transcript {
   QString lastCommand;
   QString lastReply;
+  QString refusedCommand;  // the command of the last 4xx/5xx reply, and that reply
+  QString refusal;
   bool replyContinues = false;
 
   static int collect(CURL*, curl_infotype type, char* data, size_t size, void* self) {
@@ -61,6 +63,10 @@ struct SmtpMail::Transcript {
     } else if (type == CURLINFO_HEADER_IN) {
       t->lastReply = t->replyContinues ? t->lastReply + u' ' + line : line;
       t->replyContinues = line.size() > 3 && line[3] == u'-';
+      if (!t->replyContinues && (t->lastReply.startsWith(u'4') || t->lastReply.startsWith(u'5'))) {
+        t->refusedCommand = t->lastCommand;
+        t->refusal = t->lastReply;
+      }
     }
     return 0;
   }
@@ -222,7 +228,8 @@ int SmtpMail::SendMail() {
   facts.port = port;
   facts.timeoutSeconds = timeout;
   facts.userName = UserName;
-  facts.lastCommand = transcript.lastCommand;
-  facts.lastReply = transcript.lastReply;
+  // A refusal the server put into words is the reason, whatever was said after it.
+  facts.lastCommand = transcript.refusal.isEmpty() ? transcript.lastCommand : transcript.refusedCommand;
+  facts.lastReply = transcript.refusal.isEmpty() ? transcript.lastReply : transcript.refusal;
   return fail(code, DescribeSmtpFailure(facts));
 }

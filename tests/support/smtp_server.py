@@ -10,11 +10,13 @@ import asyncio
 import email
 import email.policy
 import json
+import logging
 import os
 import signal
 import stat
 import ssl
 import sys
+import warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
@@ -46,6 +48,8 @@ class Store:
         self.count = 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address in ("", "<>"):
+            return "501 5.1.3 Bad recipient address syntax"
         if address in self.args.refuse:
             return "550 5.1.1 <%s>: Recipient address rejected: User unknown" % address
         envelope.rcpt_tos.append(address)
@@ -80,7 +84,7 @@ class Store:
             "message_id": str(msg.get("Message-ID", "")),
             "mime_version": str(msg.get("MIME-Version", "")),
             "body_type": body.get_content_type() if body is not None else "",
-            "body": body.get_content() if body is not None else "",
+            "body": body.get_content().replace("\r\n", "\n") if body is not None else "",
             "defects": [type(d).__name__ for d in msg.defects],
             "attachments": attachments,
             "eml": base + ".eml",
@@ -112,6 +116,8 @@ class RecordingSMTP(SMTP):
 
 def main():
     args = parse_args()
+    warnings.simplefilter("ignore")
+    logging.getLogger("mail.log").setLevel(logging.CRITICAL)
     os.makedirs(args.store, exist_ok=True)
     tls = None
     if args.security != "plain":
