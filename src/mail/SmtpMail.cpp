@@ -144,7 +144,8 @@ int SmtpMail::SendMail() {
   curl_easy_reset(curl);  // keeps the open connection for the next message to the same server
 
   const QString host = ServerAddr.trimmed();
-  const bool implicitTls = ConnectType == ConnectDirectSSL || (ConnectType == ConnectSSLAuto && port == kImplicitTlsPort);
+  // Port 465 only speaks TLS from the first byte, whatever the type asks for.
+  const bool implicitTls = ConnectType == ConnectDirectSSL || port == kImplicitTlsPort;
   const QString hostPart = host.contains(u':') ? u'[' + host + u']' : host;
   const QByteArray url = QStringLiteral("%1://%2:%3").arg(implicitTls ? u"smtps"_qs : u"smtp"_qs, hostPart).arg(port).toUtf8();
   curl_easy_setopt(curl, CURLOPT_URL, url.constData());

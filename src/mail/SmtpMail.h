@@ -10,8 +10,8 @@ class SmtpMail {
  public:
   // Authentication methods, as numbered by the mail configuration.
   enum AuthMethod { AuthAuto = -1, AuthLogin = 0, AuthNtlm = 1, AuthCramMd5 = 2, AuthPlain = 3, AuthMsn = 4 };
-  // Connection types: plain; TLS chosen automatically (implicit on port 465, STARTTLS when
-  // offered elsewhere); STARTTLS required; implicit TLS; STARTTLS when offered.
+  // Connection types: plain; TLS chosen automatically (STARTTLS when offered); STARTTLS
+  // required; implicit TLS; STARTTLS when offered. Port 465 always means implicit TLS.
   enum ConnectKind { ConnectNormal = 0, ConnectSSLAuto = 1, ConnectSTARTTLS = 2, ConnectDirectSSL = 3, ConnectTryTLS = 4 };
   enum RecipientKind { RecipientTo = 0, RecipientCc = 1, RecipientBcc = 2 };
   enum BodyKind { BodyPlain = 0, BodyHtml = 1 };
