@@ -210,6 +210,18 @@ TEST(SmtpConnection, EachTypeAgainstEachKindOfServer) {
   }
 }
 
+TEST(SmtpConnection, Port465AlwaysSpeaksImplicitTls) {
+  SmtpServer server({Security::ImplicitTls, {}, {}, false, {}, 465});
+  if (!server.start()) GTEST_SKIP() << "port 465 is not free here: " << server.errorString().toStdString();
+  for (int type : {SmtpMail::ConnectNormal, SmtpMail::ConnectSSLAuto, SmtpMail::ConnectTryTLS, SmtpMail::ConnectSTARTTLS}) {
+    SmtpMail smtp;
+    prepare(smtp, server, type);
+    ASSERT_EQ(smtp.SendMail(), 0) << "type " << type << ": " << why(smtp);
+    EXPECT_TRUE(server.messages().last().tls);
+  }
+  EXPECT_EQ(server.messages().size(), 4);
+}
+
 TEST(SmtpConnection, UntrustedCertificateIsRefused) {
   SmtpServer server({Security::StartTls, {}, {}, false, {}});
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();

@@ -87,6 +87,7 @@ bool SmtpServer::start() {
   if (!m_options.user.isEmpty()) args << u"--user"_qs << m_options.user << u"--password"_qs << m_options.password;
   if (m_options.authRequired) args << u"--auth-required"_qs;
   for (const QString& address : m_options.refuse) args << u"--refuse"_qs << address;
+  if (m_options.port != 0) args << u"--port"_qs << QString::number(m_options.port);
 
   m_process = std::make_unique<QProcess>();
   m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -20,6 +20,7 @@ struct Options {
   QString password;
   bool authRequired = false;
   QStringList refuse;      // recipients answered with 550
+  quint16 port = 0;        // 0: any free port
 };
 
 struct Attachment {
