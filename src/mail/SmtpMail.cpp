@@ -109,39 +109,39 @@ int SmtpMail::fail(int code, const QString& description) {
   return code;
 }
 
-// What can be known wrong without the server: nothing is sent when any of it fails.
-bool SmtpMail::checkBeforeConnecting(int* port) {
+// What can be known wrong without the server; an empty text when nothing is.
+QString SmtpMail::checkBeforeConnecting(int* port) const {
   const QString host = ServerAddr.trimmed();
-  if (host.isEmpty()) return fail(CURLE_URL_MALFORMAT, u"Falta la dirección del servidor de correo."_qs), false;
+  if (host.isEmpty()) return QStringLiteral("Falta la dirección del servidor de correo.");
   for (QChar c : host)
     if (c.isSpace() || c == u'/' || c == u'@' || c == u'?' || c == u'#' || c.unicode() < 0x20)
-      return fail(CURLE_URL_MALFORMAT, QStringLiteral("La dirección del servidor de correo no es válida: \"%1\".").arg(ServerAddr)), false;
+      return QStringLiteral("La dirección del servidor de correo no es válida: \"%1\".").arg(ServerAddr);
   bool ok = false;
   *port = ServerPort.trimmed().toInt(&ok);
   if (!ok || *port < 1 || *port > 65535)
-    return fail(CURLE_URL_MALFORMAT, QStringLiteral("El puerto del servidor de correo no es válido: \"%1\".").arg(ServerPort)), false;
+    return QStringLiteral("El puerto del servidor de correo no es válido: \"%1\".").arg(ServerPort);
   if (!MailText::IsSafeAddress(FromAddr))
-    return fail(CURLE_URL_MALFORMAT, QStringLiteral("La dirección del remitente no es válida: \"%1\".").arg(FromAddr)), false;
+    return QStringLiteral("La dirección del remitente no es válida: \"%1\".").arg(FromAddr);
   for (const Recipient& r : m_recipients)
     if (!MailText::IsSafeAddress(r.address))
-      return fail(CURLE_URL_MALFORMAT, QStringLiteral("La dirección del destinatario no es válida: \"%1\".").arg(r.address)), false;
+      return QStringLiteral("La dirección del destinatario no es válida: \"%1\".").arg(r.address);
   for (const QString& path : m_attachments) {
     const QFileInfo file(path);
-    if (!file.isFile()) return fail(CURLE_READ_ERROR, QStringLiteral("No se encontró el archivo adjunto \"%1\".").arg(path)), false;
-    if (!file.isReadable()) return fail(CURLE_READ_ERROR, QStringLiteral("No se puede leer el archivo adjunto \"%1\".").arg(path)), false;
+    if (!file.isFile()) return QStringLiteral("No se encontró el archivo adjunto \"%1\".").arg(path);
+    if (!file.isReadable()) return QStringLiteral("No se puede leer el archivo adjunto \"%1\".").arg(path);
   }
-  return true;
+  return QString();
 }
 
 int SmtpMail::SendMail() {
   m_lastError.clear();
   int port = 0;
-  if (!checkBeforeConnecting(&port)) return CURLE_URL_MALFORMAT;
+  if (const QString problem = checkBeforeConnecting(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
 
   if (!m_curl) m_curl = curl_easy_init();
   CURL* curl = static_cast<CURL*>(m_curl);
   if (!curl) return fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs);
-  curl_easy_reset(curl);  // keeps the open connection for the next message to the same server
+  curl_easy_reset(curl);  // keeps the TLS session cache until SSL_uninit
 
   const QString host = ServerAddr.trimmed();
   // Port 465 only speaks TLS from the first byte, whatever the type asks for.
@@ -161,6 +161,7 @@ int SmtpMail::SendMail() {
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(std::min(timeout, kMaxConnectSeconds)));
   curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(timeout));
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
 
   const QByteArray user = UserName.toUtf8();
   const QByteArray password = Password.toUtf8();

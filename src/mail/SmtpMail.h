@@ -45,7 +45,7 @@ class SmtpMail {
   int SendMail();
   QString GetLastErrDescription() const { return m_lastError; }
 
-  // Closes the kept connection and its TLS state.
+  // Drops the client and the TLS sessions it keeps between messages.
   void SSL_uninit();
 
  private:
@@ -56,7 +56,7 @@ class SmtpMail {
   };
   struct Transcript;
 
-  bool checkBeforeConnecting(int* port);
+  QString checkBeforeConnecting(int* port) const;
   int fail(int code, const QString& description);
 
   QList<Recipient> m_recipients;
