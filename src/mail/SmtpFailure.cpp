@@ -67,6 +67,8 @@ QString describeCode(const SmtpFailureFacts& f) {
       return QStringLiteral("Falló la conexión segura (TLS) con el servidor de correo %1 (%2).")
           .arg(serverText(f), f.curlDetail);
     case CURLE_LOGIN_DENIED:
+      if (!f.lastCommand.startsWith(u"AUTH", Qt::CaseInsensitive))  // no mechanism in common
+        return QStringLiteral("El servidor de correo %1 no ofrece el método de autenticación elegido.").arg(serverText(f));
       return QStringLiteral("El servidor de correo rechazó la autenticación del usuario \"%1\".").arg(f.userName);
     case CURLE_READ_ERROR:
       return QStringLiteral("No se pudo leer un archivo adjunto (%1).").arg(f.curlDetail);

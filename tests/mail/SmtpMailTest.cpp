@@ -253,11 +253,12 @@ TEST(SmtpAuthentication, MechanismsWithRightAndWrongCredentials) {
   } cases[] = {
       {SmtpMail::AuthLogin, password, true, u"LOGIN"_qs},
       {SmtpMail::AuthPlain, password, true, u"PLAIN"_qs},
-      {SmtpMail::AuthAuto, password, true, QString()},
-      {SmtpMail::AuthMsn, password, true, QString()},
+      {SmtpMail::AuthCramMd5, password, true, u"CRAM-MD5"_qs},
+      {SmtpMail::AuthAuto, password, true, u"CRAM-MD5"_qs},  // the strongest one offered
+      {SmtpMail::AuthMsn, password, true, u"CRAM-MD5"_qs},
       {SmtpMail::AuthLogin, u"otra"_qs, false, QString()},
       {SmtpMail::AuthPlain, password + u' ', false, QString()},
-      {SmtpMail::AuthCramMd5, password, false, QString()},  // not offered by this server
+      {SmtpMail::AuthCramMd5, password.toUpper(), false, QString()},
   };
   int delivered = 0;
   for (const auto& c : cases) {
@@ -283,7 +284,21 @@ TEST(SmtpAuthentication, MechanismsWithRightAndWrongCredentials) {
       EXPECT_EQ(got.last().authMechanism, c.mechanism);
     }
   }
-  EXPECT_EQ(server.messages().size(), 4);
+  EXPECT_EQ(server.messages().size(), 5);
+}
+
+TEST(SmtpAuthentication, MethodTheServerDoesNotOfferIsReported) {
+  SmtpServer server({Security::Plain, u"nomina"_qs, u"x"_qs, true, {}});
+  ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+  SmtpMail smtp;
+  prepare(smtp, server);
+  smtp.AuthType = SmtpMail::AuthNtlm;
+  smtp.UserName = QStringLiteral("nomina");
+  smtp.Password = QStringLiteral("x");
+  EXPECT_NE(smtp.SendMail(), 0);
+  EXPECT_EQ(smtp.GetLastErrDescription(),
+            QStringLiteral("El servidor de correo 127.0.0.1:%1 no ofrece el método de autenticación elegido.").arg(server.port()));
+  EXPECT_TRUE(server.messages().isEmpty());
 }
 
 TEST(SmtpAuthentication, ServerThatRequiresItRefusesAnAnonymousSender) {

@@ -9,6 +9,7 @@ import argparse
 import asyncio
 import email
 import email.policy
+import hmac
 import json
 import logging
 import os
@@ -16,9 +17,10 @@ import signal
 import stat
 import ssl
 import sys
+import time
 import warnings
 
-from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+from aiosmtpd.smtp import MISSING, SMTP, AuthResult, LoginPassword
 
 
 def parse_args():
@@ -28,7 +30,7 @@ def parse_args():
     p.add_argument("--security", choices=["plain", "starttls", "implicit"], default="plain")
     p.add_argument("--cert")
     p.add_argument("--key")
-    p.add_argument("--user", help="enables AUTH; login accepted with --password")
+    p.add_argument("--user", help="enables AUTH LOGIN, PLAIN and CRAM-MD5; login accepted with --password")
     p.add_argument("--password", default="")
     p.add_argument("--auth-required", action="store_true")
     p.add_argument("--refuse", action="append", default=[], help="recipient answered 550")
@@ -54,6 +56,17 @@ class Store:
             return "550 5.1.1 <%s>: Recipient address rejected: User unknown" % address
         envelope.rcpt_tos.append(address)
         return "250 OK"
+
+    async def auth_CRAM__MD5(self, server, args):
+        """CRAM-MD5: the client answers a challenge with its login and an HMAC-MD5 of it."""
+        challenge = ("<%d.%d@mail.test.local>" % (os.getpid(), time.time_ns())).encode()
+        response = await server.challenge_auth(challenge)
+        if response is MISSING:
+            return AuthResult(success=False, handled=True)
+        login, _, digest = response.decode("utf-8", "replace").rpartition(" ")
+        expected = hmac.new(self.args.password.encode("utf-8"), challenge, "md5").hexdigest()
+        ok = login == self.args.user and hmac.compare_digest(digest, expected)
+        return AuthResult(success=ok, handled=False, auth_data={"mechanism": "CRAM-MD5", "login": login})
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1
@@ -143,7 +156,7 @@ def main():
         if args.user:
             kw["authenticator"] = authenticator
         else:
-            kw["auth_exclude_mechanism"] = ["LOGIN", "PLAIN"]
+            kw["auth_exclude_mechanism"] = ["LOGIN", "PLAIN", "CRAM-MD5"]
         if args.security == "starttls":
             kw["tls_context"] = tls
         return RecordingSMTP(handler, **kw)
