@@ -226,8 +226,7 @@ TEST_F(MailSender, CredentialsAndMethodReachTheServer) {
   } cases[] = {
       {u"AUTH LOGIN"_qs, password, true, u"LOGIN"_qs},
       {u"AUTH PLAIN"_qs, password, true, u"PLAIN"_qs},
-      {u"Automatically"_qs, password, true, QString()},
-      {u"AUTH MSN"_qs, password, true, QString()},
+      {u"AUTH CRAM-MD5"_qs, password, true, u"CRAM-MD5"_qs},
       {u"AUTH LOGIN"_qs, u"o'hara"_qs, false, QString()},
   };
   for (const auto& c : cases) {
@@ -255,14 +254,13 @@ TEST_F(MailSender, CredentialsAndMethodReachTheServer) {
     EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("El servidor de correo rechazó la autenticación del usuario \"rh.portal\".")))
         << shown[0].text.toStdString();
   }
-  EXPECT_EQ(server.messages().size(), 4);
+  EXPECT_EQ(server.messages().size(), 3);
 }
 
 TEST_F(MailSender, FailuresAreShownLoggedAndSendNothing) {
-  SmtpServer server({Security::Plain, {}, {}, false, {u"baja@empresa.mx"_qs}});
+  SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   const QString missing = dir.file(QStringLiteral("TEMPborrado.pdf"));
-  const quint16 closed = SmtpServer::FreePort();
   const struct {
     const char* name;
     std::function<void(TEnviaMail&)> spoil;
@@ -271,14 +269,10 @@ TEST_F(MailSender, FailuresAreShownLoggedAndSendNothing) {
   } cases[] = {
       {"empty main recipient", [](TEnviaMail& m) { m.correoDeEmpleado.clear(); },
        u"El servidor de correo rechazó el destinatario (dirección vacía). Respuesta del servidor: 501 5.1.3"_qs, true},
-      {"refused supervisor", [](TEnviaMail& m) { m.correoDeSupervisor = u"baja@empresa.mx"_qs; },
-       u"El servidor de correo rechazó el destinatario \"baja@empresa.mx\". Respuesta del servidor: 550"_qs, true},
       {"missing attachment", [&](TEnviaMail& m) { m.AddAttach(missing); },
        QStringLiteral("No se encontró el archivo adjunto \"%1\".").arg(missing), false},
       {"port not a number", [](TEnviaMail& m) { m.Puerto = u"veinticinco"_qs; },
        u"El puerto del servidor de correo no es válido: \"veinticinco\"."_qs, false},
-      {"server down", [&](TEnviaMail& m) { m.Puerto = QString::number(closed); },
-       QStringLiteral("No se pudo conectar con el servidor de correo 127.0.0.1:%1.").arg(closed), false},
   };
   int connections = 0;
   int logLines = 0;
