@@ -72,6 +72,10 @@ class TMuestra : public TForm {
     auto* img = grid->AddColumn(QStringLiteral("Estatus"), 80);
     img->nArrayCol = 4;
     img->lBmpOnly = true;
+    img->aBitmaps = {QStringLiteral("transparente"), QStringLiteral("darkGreen"), QStringLiteral("darkRed"),
+                     QStringLiteral("lightYellow")};
+    img->bBmpData = [](const Row& r) { return r.col(4).toInt(); };
+    img->nBmpSize = QSize(20, 20);
     grid->SetArray(Rows{Row{1, QStringLiteral("Pérez Ñúñez, José"), 12345.5, 2},
                         Row{2, QStringLiteral("Bravo, Ana"), 999.0, 3},
                         Row{3, QStringLiteral("Zapata, Luis"), 1000000.25, 4}});
