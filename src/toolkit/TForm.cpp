@@ -149,6 +149,8 @@ void TForm::showWindow() {
 
 void TForm::Show() {
   setAttribute(Qt::WA_DeleteOnClose);
+  // A modal window shown without waiting still blocks the others while it is open.
+  if (lModal) setWindowModality(Qt::ApplicationModal);
   showWindow();
 }
 
