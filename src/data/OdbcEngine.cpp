@@ -38,6 +38,12 @@ bool linkBroken(const QList<DbError>& errors) {
   return false;
 }
 
+// Asked after a failure: the driver knows whether the link to the server is gone.
+bool connectionDead(SQLHDBC dbc) {
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  return succeeded(SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
+}
+
 enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
 
 Fetch fetchFor(SQLSMALLINT type) {
@@ -302,7 +308,7 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
     if (rc == SQL_NO_DATA) break;
   }
   SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-  if (linkBroken(out.errors)) {
+  if (!out.ok() && (linkBroken(out.errors) || connectionDead(static_cast<SQLHDBC>(m_dbc)))) {
     out.connectionLost = true;
     Close();
   }

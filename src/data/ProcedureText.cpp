@@ -103,7 +103,9 @@ QString stripBeginEnd(const QString& body) {
   if (!begin.match(code).hasMatch()) return b;
   const QRegularExpressionMatch e = end.match(code);
   if (!e.hasMatch()) return b;
-  return b.mid(5, e.capturedStart() - 5).trimmed();
+  QString inner = b.mid(5, e.capturedStart() - 5).trimmed();
+  while (inner.endsWith(u';')) inner = inner.chopped(1).trimmed();
+  return inner;
 }
 
 }  // namespace
