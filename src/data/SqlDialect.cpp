@@ -72,7 +72,7 @@ const QList<CompiledRewrite>& compiled() {
   static const QList<CompiledRewrite> list = [] {
     QList<CompiledRewrite> out;
     for (const Rewrite& r : Rewrites())
-      out.append({QRegularExpression(QString::fromUtf8(r.pattern), QRegularExpression::CaseInsensitiveOption),
+      out.append({QRegularExpression(QString::fromUtf8(r.pattern), QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption),
                   QString::fromUtf8(r.replacement)});
     return out;
   }();
