@@ -259,7 +259,32 @@ bool OdbcEngine::Open(QList<DbError>* errors) {
   }
   m_env = env;
   m_dbc = dbc;
-  return true;
+  if (m_probe.isEmpty()) return true;
+  if (!probe(errors)) return false;
+  if (m_chars != CharColumns::Utf8Bytes || m_unconverted.isEmpty()) return true;
+  // The driver converted the server's bytes: try once asking it not to.
+  const QString converting = m_text;
+  m_text = m_unconverted;
+  m_unconverted.clear();
+  QList<DbError> ignored;
+  if (Open(&ignored) && m_chars == CharColumns::Cp1252Bytes) return true;
+  m_text = converting;
+  return Open(errors);
+}
+
+bool OdbcEngine::probe(QList<DbError>* errors) {
+  const CharColumns wanted = m_chars;
+  m_chars = CharColumns::Cp1252Bytes;  // read the probe's bytes as they arrive
+  const DbOutcome out = Run(m_probe);
+  const DbResult* r = out.firstRowSet();
+  m_chars = wanted;
+  if (out.ok() && r && !r->set.rows.isEmpty())
+    m_chars = r->set.rows.first().col(1).toString() == Text::FromCp1252(QByteArray("\x81\xD1"))
+                  ? CharColumns::Cp1252Bytes
+                  : CharColumns::Utf8Bytes;
+  if (IsOpen()) return true;
+  if (errors) *errors << out.errors;
+  return false;
 }
 
 void OdbcEngine::Close() {

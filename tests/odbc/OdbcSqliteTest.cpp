@@ -132,3 +132,60 @@ TEST_F(OdbcSqlite, EveryWindows1252ByteOfATextColumnRoundTrips) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OdbcSqlite, CharacterDecodingFollowsWhatTheDriverHands) {
+  // sqliteodbc hands a text's bytes unconverted: Windows-1252 it is.
+  OdbcEngine raw(text(QStringLiteral("probe.db")), OdbcEngine::CharColumns::Wide);
+  raw.DetectCharColumns(QStringLiteral("SELECT CAST(X'81D1' AS TEXT)"));
+  QList<DbError> errors;
+  ASSERT_TRUE(raw.Open(&errors)) << DescribeErrors(errors).toStdString();
+  EXPECT_EQ(raw.Chars(), OdbcEngine::CharColumns::Cp1252Bytes);
+  // A text the driver stored as UTF-8: read as UTF-8.
+  OdbcEngine utf8(text(QStringLiteral("probe.db")), OdbcEngine::CharColumns::Wide);
+  utf8.DetectCharColumns(QStringLiteral("SELECT '\u0081Ñ'"));
+  ASSERT_TRUE(utf8.Open(&errors));
+  EXPECT_EQ(utf8.Chars(), OdbcEngine::CharColumns::Utf8Bytes);
+  // A probe that fails keeps the given decoding and the connection.
+  OdbcEngine failing(text(QStringLiteral("probe.db")), OdbcEngine::CharColumns::Wide);
+  failing.DetectCharColumns(QStringLiteral("SELECT CAST(0x81D1 AS varchar(2)) FROM nada"));
+  ASSERT_TRUE(failing.Open(&errors));
+  EXPECT_EQ(failing.Chars(), OdbcEngine::CharColumns::Wide);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OdbcSqlite, ConvertingDriverIsAskedOnceForTheUnconvertedBytes) {
+  // Two databases stand for the driver's two behaviours: one hands the probe converted, the
+  // other hands the server's bytes.
+  {
+    OdbcEngine setup(text(QStringLiteral("convierte.db")));
+    QList<DbError> errors;
+    ASSERT_TRUE(setup.Open(&errors));
+    ASSERT_TRUE(setup.Run(QStringLiteral("create table probe (v text); insert into probe values ('\u0081Ñ')")).ok());
+    OdbcEngine setupRaw(text(QStringLiteral("crudo.db")));
+    ASSERT_TRUE(setupRaw.Open(&errors));
+    ASSERT_TRUE(setupRaw.Run(QStringLiteral("create table probe (v text)")).ok());
+    ASSERT_TRUE(setupRaw.Run(QStringLiteral("insert into probe values (CAST(X'81D1' AS TEXT))")).ok());
+  }
+  QList<DbError> errors;
+  OdbcEngine engine(text(QStringLiteral("convierte.db")), OdbcEngine::CharColumns::Cp1252Bytes);
+  engine.DetectCharColumns(QStringLiteral("select v from probe"), text(QStringLiteral("crudo.db")));
+  ASSERT_TRUE(engine.Open(&errors)) << DescribeErrors(errors).toStdString();
+  EXPECT_EQ(engine.Chars(), OdbcEngine::CharColumns::Cp1252Bytes);
+  EXPECT_EQ(engine.ConnectionText(), text(QStringLiteral("crudo.db")));
+
+  // When asking does not help, the first text stays, read as UTF-8.
+  OdbcEngine stubborn(text(QStringLiteral("convierte.db")), OdbcEngine::CharColumns::Cp1252Bytes);
+  stubborn.DetectCharColumns(QStringLiteral("select v from probe"), text(QStringLiteral("convierte.db")) + u' ');
+  ASSERT_TRUE(stubborn.Open(&errors));
+  EXPECT_EQ(stubborn.Chars(), OdbcEngine::CharColumns::Utf8Bytes);
+  EXPECT_EQ(stubborn.ConnectionText(), text(QStringLiteral("convierte.db")));
+  EXPECT_EQ(stubborn.Run(QStringLiteral("select v from probe")).firstRowSet()->set.rows.first().col(1).toString(),
+            QStringLiteral("\u0081Ñ"));
+}
+
+}  // namespace
