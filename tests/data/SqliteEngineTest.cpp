@@ -64,6 +64,8 @@ TEST_F(SqliteEngineTest, EveryDialectRewriteRunsOnTheEngine) {
       {"select N'Peña' as nombre", "Peña"},
       {"select [a b] from (select 1 as [a b])", "1"},
       {"select top 2 value from (select 1 as value union all select 2 union all select 3) order by value", "1"},
+      {"select dateadd(day, 7, '20241228'), DATEADD(mm, 1, '2024-01-31'), left('PEÑA', 3), right('abc', 2)",
+       "2025-01-04 00:00:00.000|2024-02-29 00:00:00.000|PEÑ|bc"},
       {"select len('ab  '), year('20240105'), month('20240105'), day('20240105')", "2|2024|1|5"},
   };
   for (const Check& c : checks) {
@@ -72,6 +74,10 @@ TEST_F(SqliteEngineTest, EveryDialectRewriteRunsOnTheEngine) {
     EXPECT_EQ(got.first(), QString::fromUtf8(c.expected)) << c.statement;
   }
   EXPECT_EQ(rows(QStringLiteral("select top 2 value from (select 1 as value union all select 2 union all select 3)")).size(), 2);
+  ASSERT_TRUE(run(QStringLiteral("create table ident (id int IDENTITY(1,1) NOT NULL, v varchar(5)) ON [PRIMARY]")).ok());
+  ASSERT_TRUE(run(QStringLiteral("insert into ident (v) values ('a'); insert into ident (v) values ('b')")).ok());
+  EXPECT_EQ(rows(QStringLiteral("select SCOPE_IDENTITY(), charindex('c', 'abc'), space(2) || replicate('x', 3)")),
+            QStringList{QStringLiteral("2|3|  xxx")});
   const QString now = rows(QStringLiteral("select GETDATE()")).value(0);
   EXPECT_TRUE(now.startsWith(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))) << now.toStdString();
 }
