@@ -4,6 +4,10 @@
 #include <sqlext.h>
 #include <sqlucode.h>
 
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "data/ConnectionTexts.h"
 #include "data/FreeTdsConfig.h"
 #include "toolkit/TextUtil.h"
 
@@ -218,12 +222,7 @@ OdbcEngine::OdbcEngine(QString connectionText, CharColumns chars) : m_text(std::
 
 OdbcEngine::~OdbcEngine() { Close(); }
 
-QString OdbcEngine::Describe() const {
-  QString text = m_text;
-  const qsizetype pwd = text.indexOf(QStringLiteral("PWD="), 0, Qt::CaseInsensitive);
-  if (pwd >= 0) text = text.left(pwd) + QStringLiteral("PWD=***") + text.mid(text.indexOf(u';', pwd) < 0 ? text.size() : text.indexOf(u';', pwd));
-  return QStringLiteral("ODBC ") + text;
-}
+QString OdbcEngine::Describe() const { return QStringLiteral("ODBC ") + ConnectionTexts::Masked(m_text); }
 
 bool OdbcEngine::Open(QList<DbError>* errors) {
   Close();
@@ -341,34 +340,21 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
 }
 
 QVariant OdbcEngine::DecimalValue(const QString& text) {
+  static const QRegularExpression number(QStringLiteral(R"(^([+-]?)0*(\d*)(?:\.(\d*?)0*)?$)"));
   const QString t = text.trimmed();
+  const QRegularExpressionMatch m = number.match(t);
+  const bool hasDigit = std::any_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); });
+  if (!m.hasMatch() || !hasDigit) return t;
+  const QString sign = m.captured(1) == u"-" ? QStringLiteral("-") : QString();
+  const QString integer = m.captured(2).isEmpty() ? QStringLiteral("0") : m.captured(2);
+  const QString fraction = m.captured(3);
   bool ok = false;
-  const qlonglong whole = t.toLongLong(&ok);
-  if (ok) return whole;
-  const qsizetype dot = t.indexOf(u'.');
-  if (dot < 0) return t;  // too long for a whole number: keep every digit
-  QString fraction = t.mid(dot + 1);
-  while (fraction.endsWith(u'0')) fraction.chop(1);
-  QString integer = t.left(dot);
   if (fraction.isEmpty()) {
-    const qlonglong n = integer.toLongLong(&ok);
-    if (ok) return n;
-    return t;
+    const qlonglong whole = (sign + integer).toLongLong(&ok);
+    return ok ? QVariant(whole) : QVariant(t);  // too long for a whole number: every digit kept
   }
-  const double d = t.toDouble(&ok);
-  if (!ok) return t;
-  // Exact when the shortest form of the double gives back the same digits.
-  const QString back = QString::number(d, 'f', static_cast<int>(fraction.size()));
-  const QString expected = QString(integer).replace(QStringLiteral("+"), QString()) + u'.' + fraction;
-  auto norm = [](QString s) {
-    const bool negative = s.startsWith(u'-');
-    if (negative) s.remove(0, 1);
-    while (s.startsWith(u'0') && s.size() > 1 && s[1] != u'.') s.remove(0, 1);
-    if (s.startsWith(u'.')) s.prepend(u'0');
-    return negative ? u'-' + s : s;
-  };
-  if (norm(back) == norm(expected) && QString::number(d, 'g', 17).toDouble() == d &&
-      integer.size() + fraction.size() <= 15)
-    return d;
-  return t;
+  // Up to 15 significant digits a double gives back exactly the same decimal digits.
+  const qsizetype digits = (integer == u"0" ? 0 : integer.size()) + fraction.size();
+  if (digits > 15) return t;
+  return (sign + integer + u'.' + fraction).toDouble();
 }
