@@ -1,6 +1,5 @@
--- Login, password, permissions, company data and the session's selected companies.
-
 CREATE OR ALTER PROCEDURE dbo.peValidaEntrada @codigo varchar(20), @password varchar(60), @opcion1 int = 0, @opcion2 int = 0 AS
+-- Login, password, permissions, company data and the session's selected companies.
 SELECT e.empresa AS empresa, em.registro_patronal AS registro_patronal, e.codigo AS codigo,
   CASE WHEN e.password IS NOT NULL AND e.password <> @password THEN 'No Existe el empleado o la contraseña no coincide'
        ELSE em.nombre_empresa END AS nombre_empresa,

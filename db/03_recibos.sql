@@ -95,9 +95,8 @@ WHERE a.llave = CAST(@llave AS INTEGER) AND a.codigo_sesion = CAST(@codigo AS IN
        OR (l.clase = 'NOR' AND trim(@agi) = '' AND trim(@fdo) = '' AND trim(@otr) = ''))
 ORDER BY l.periodo, l.empresa, l.nomina
 GO
-
--- One row per concept of one receipt, with the receipt's header repeated for the report.
 CREATE OR ALTER PROCEDURE dbo.pePortalPatronObtenDetalleRecibosFunU @nomina varchar(10), @año varchar(10), @periodo varchar(10), @codigo varchar(20), @tiponom varchar(10), @empresa varchar(20), @cUsuario varchar(20) = '' AS
+-- One row per concept of one receipt, with the receipt's header repeated for the report.
 SELECT r.empresa AS empresa, em.nombre_empresa AS nombre_empresa, em.rfc_empresa AS rfc_empresa,
   em.registro_patronal AS registro_patronal, r.codigo AS codigo,
   trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, '')) AS nombre,
@@ -128,11 +127,10 @@ CREATE OR ALTER PROCEDURE dbo.ModificaPortalMarcasRecibos @empresa varchar(20), 
 INSERT OR REPLACE INTO PortalMarcasRecibos (empresa, codigo, nomina, periodo, ayo, columna, fecha)
 VALUES (CAST(@empresa AS INTEGER), CAST(@codigo AS INTEGER), trim(@nomina), trim(@periodo), trim(@ayo), trim(@columna), datetime('now', 'localtime'))
 GO
-
+CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), @nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS
 -- The receipt's electronic invoice: CFDI 4.0 with the payroll 1.2 complement, and its printed
 -- form as a one-page PDF, both built from the receipt's own rows so their amounts always agree.
 -- Columns 8 to 11: XML text, XML file name, PDF bytes, PDF file name.
-CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), @nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS
 WITH r AS (
   SELECT r.*, e.rfc AS rfc, e.curp AS curp, e.afiliacion AS afiliacion, e.fchantigua AS fchantigua,
     e.sueldo_diario AS sueldo_diario, upper(trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, ''))) AS nombre,
