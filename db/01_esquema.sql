@@ -57,6 +57,7 @@ CREATE TABLE IF NOT EXISTS empleados (
   curp TEXT, afiliacion TEXT, digvera TEXT,
   tiposal TEXT DEFAULT '0', tipo_emp TEXT DEFAULT '1',
   fchalta DATE, fchantigua DATE, fchnac DATE, edonac TEXT, fch_baja DATE,
+  cta_bco_no TEXT,
   mail TEXT,
   password TEXT,             -- scrambled; NULL until the employee sets one
   perfil INTEGER,

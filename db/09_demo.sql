@@ -145,7 +145,7 @@ FROM base b;
 UPDATE empleados SET
   rfcalfa = replace(replace(replace(replace(replace(rfcalfa, 'Á', 'A'), 'É', 'E'), 'Í', 'I'), 'Ó', 'O'), 'Ú', 'U'),
   curp = replace(replace(replace(replace(replace(replace(curp, 'Á', 'A'), 'É', 'E'), 'Í', 'I'), 'Ó', 'O'), 'Ú', 'U'), 'Ñ', 'X');
-UPDATE empleados SET rfc = rfcalfa || rfcnum || rfchomo;
+UPDATE empleados SET rfc = rfcalfa || rfcnum || rfchomo, cta_bco_no = printf('%011d', (codigo * 48271 + empresa * 7) % 100000000000);
 
 INSERT INTO llaves (empresa, codigo, centro, ocupacion, banco, horario, tiponom)
 SELECT e.empresa, e.codigo,
@@ -419,4 +419,100 @@ FROM PortalDemoRecibosBase b JOIN recibos_detalle d ON d.empresa = b.empresa AND
 GROUP BY b.empresa, b.codigo, b.tiponom, b.ayo, b.periodo, b.clase
 HAVING sum(CASE WHEN d.tipo = 'P' THEN d.importe END) > 0;
 DELETE FROM PortalDemoRecibosBase;
+GO
+
+-- Training, loans and salary/social-security movements for the reports screen.
+INSERT INTO cursos (empresa, codigo, fecha, curso, horas, instructor)
+SELECT e.empresa, e.codigo, date(e.fchalta, '+' || (30 + n * 200) || ' days'),
+  CASE (e.codigo + n) % 5 WHEN 0 THEN 'INDUCCIÓN A LA EMPRESA' WHEN 1 THEN 'SEGURIDAD E HIGIENE EN EL TRABAJO' WHEN 2 THEN 'PRIMEROS AUXILIOS'
+    WHEN 3 THEN 'ATENCIÓN AL CLIENTE' ELSE 'MANEJO DE MONTACARGAS' END,
+  4 + (e.codigo + n) % 12, CASE n % 2 WHEN 0 THEN 'CAPACITACIÓN INTERNA' ELSE 'CENTRO DE CAPACITACIÓN DEMO' END
+FROM empleados e, (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2) x
+WHERE date(e.fchalta, '+' || (30 + n * 200) || ' days') <= date('now');
+
+INSERT INTO prestamos (empresa, codigo, clase, folio, fecha, importe, descuento, saldo)
+SELECT e.empresa, e.codigo, 'INF', 'INF-' || printf('%010d', e.codigo * 37), date('now', '-2 years'), 185000, CASE l.tiponom WHEN 1 THEN 350 ELSE 750 END, 142350.50
+FROM empleados e JOIN llaves l ON l.empresa = e.empresa AND l.codigo = e.codigo WHERE e.codigo % 6 = 0
+UNION ALL
+SELECT e.empresa, e.codigo, 'FDA', 'FDA-' || printf('%06d', e.codigo), date('now', '-5 months'), round(e.sueldo_diario * 20, 2), round(e.sueldo_diario * 2, 2), round(e.sueldo_diario * 12, 2)
+FROM empleados e WHERE e.codigo % 4 = 1 AND e.empresa IN (1, 2)
+UNION ALL
+SELECT e.empresa, e.codigo, 'OTR', 'PER-' || printf('%06d', e.codigo), date('now', '-3 months'), 6000, 500, 4500
+FROM empleados e WHERE e.codigo % 5 = 2;
+
+INSERT INTO movimientos (empresa, codigo, clase, fecha, movimiento, sueldo_anterior, sueldo_nuevo)
+SELECT empresa, codigo, 'IMSS', fchalta, 'ALTA', 0, round(sueldo_diario * 1.0452, 2) FROM empleados
+UNION ALL
+SELECT empresa, codigo, 'IMSS', date('now', 'start of year', '+14 days'), 'MODIFICACIÓN DE SALARIO', round(sueldo_diario * 0.95 * 1.0452, 2), round(sueldo_diario * 1.0452, 2)
+FROM empleados WHERE fchalta < date('now', 'start of year')
+UNION ALL
+SELECT empresa, codigo, 'IMSS', fch_baja, 'BAJA', round(sueldo_diario * 1.0452, 2), 0 FROM empleados WHERE fch_baja IS NOT NULL
+UNION ALL
+SELECT empresa, codigo, 'SUELDO', fchalta, 'SUELDO DE INGRESO', 0, round(sueldo_diario * 0.9, 2) FROM empleados
+UNION ALL
+SELECT empresa, codigo, 'SUELDO', date('now', 'start of year', '+14 days'), 'INCREMENTO ANUAL', round(sueldo_diario * 0.95, 2), sueldo_diario
+FROM empleados WHERE fchalta < date('now', 'start of year');
+GO
+
+-- Portal settings per company: vacation display option, workflow switches, mail (a local SMTP
+-- server on 127.0.0.1:2525 without authentication), logo, signature and policies.
+INSERT INTO PortalEmpleadoConfigVacaciones (empresa, opcion) VALUES (1, 2), (2, 3), (3, 1);
+INSERT INTO PortalEmpleadoAdminConfig (empresa, autoriza_supervisor, envia_correo, autoriza_correo, url) VALUES
+(1, '0', '1', '0', ''), (2, '1', '0', '0', ''), (3, '0', '0', '0', '');
+INSERT INTO PortalEmpleadoConfigMail (empresa, servidor, cuenta, puerto, concopia, usuario, password, autenticacion, tipo_autenticacion,
+  nombre, puesto, ssl, tls, mail_rh, fecha_modificacion)
+SELECT empresa, '127.0.0.1', 'portal@' || CASE empresa WHEN 1 THEN 'norte' WHEN 2 THEN 'bajio' ELSE 'consultores' END || '.demo.local', '2525', 'No', '', '', 'No',
+  'Automatically', '', '', 'No', 'No', CASE empresa WHEN 1 THEN 'rh@norte.demo.local' ELSE '' END, datetime('now', 'localtime')
+FROM empresas;
+INSERT INTO PORTALEMPLEADOLOGO (idempresa, rutaImagen, rutaFirma) VALUES
+(1, 'demo/logo_norte.jpg', 'demo/firma_rh.jpg'), (2, 'demo/logo_bajio.jpg', 'demo/firma_rh.jpg'), (3, '', '');
+INSERT INTO PortalEmpleadoPoliticas (empresa, nombre, archivo) VALUES
+(1, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf'),
+(1, 'Política de Vacaciones y Permisos', 'demo/politica_vacaciones.pdf'),
+(2, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf');
+UPDATE PortalEmpleadoConfig SET emps_todas = 'N';
+GO
+
+-- Authorization flows: two approvers for operations, three for administration and loans.
+INSERT INTO PortalEmpleadoFlujo (idflujo, empresa, TipoSol, Nombre) VALUES
+(1, 1, 1, 'VACACIONES OPERACIÓN'), (2, 1, 1, 'VACACIONES ADMINISTRACIÓN'), (3, 1, 2, 'PERMISOS GENERAL'), (4, 1, 3, 'PRÉSTAMOS'),
+(5, 2, 1, 'VACACIONES PLANTA'), (6, 2, 2, 'PERMISOS PLANTA'), (7, 2, 3, 'PRÉSTAMOS PLANTA'), (8, 3, 1, 'VACACIONES');
+INSERT INTO PortalEmpleadoFlujoAprobador (empresa, TipoSol, idflujo, codigo, orden) VALUES
+(1, 1, 1, 3, 1), (1, 1, 1, 1, 2),
+(1, 1, 2, 3, 1), (1, 1, 2, 6, 2), (1, 1, 2, 1, 3),
+(1, 2, 3, 3, 1), (1, 2, 3, 6, 2),
+(1, 3, 4, 6, 1), (1, 3, 4, 2, 2), (1, 3, 4, 1, 3),
+(2, 1, 5, 100003, 1), (2, 1, 5, 100001, 2),
+(2, 2, 6, 100003, 1),
+(2, 3, 7, 100002, 1), (2, 3, 7, 100001, 2),
+(3, 1, 8, 200001, 1);
+INSERT INTO PortalEmpleadoFlujoEmpleado (empresa, TipoSol, idflujo, codigo)
+SELECT e.empresa, f.TipoSol, f.idflujo, e.codigo FROM empleados e JOIN PortalEmpleadoFlujo f ON f.empresa = e.empresa
+WHERE e.fch_baja IS NULL AND (f.idflujo NOT IN (1, 2) OR (f.idflujo = 1 AND e.codigo % 2 = 1) OR (f.idflujo = 2 AND e.codigo % 2 = 0));
+GO
+
+-- Requests in every state, moved along by the same statements the portal sends.
+INSERT INTO PortalEmpleadoSolicitud (empresa, codigo, tiposol, fecha, dias, importe, causa, fecha_real, idflujo, estatus)
+SELECT f.empresa, f.codigo, f.TipoSol, date('now', '+' || r.adelanto || ' days'), r.dias, r.importe, r.causa, date('now', '-' || r.antiguedad || ' days'), f.idflujo, 'P'
+FROM PortalEmpleadoFlujoEmpleado f JOIN (
+  SELECT 5 AS codigo, 1 AS tipo, 30 AS adelanto, 3 AS dias, 0 AS importe, 'VIAJE FAMILIAR' AS causa, 2 AS antiguedad
+  UNION ALL SELECT 10, 1, 25, 5, 0, 'DESCANSO DE FIN DE AÑO', 3
+  UNION ALL SELECT 11, 1, 40, 4, 0, 'BODA DE UN FAMILIAR', 6
+  UNION ALL SELECT 12, 1, 15, 6, 0, 'VACACIONES DE VERANO', 20
+  UNION ALL SELECT 13, 1, 10, 2, 0, 'ASUNTOS PERSONALES', 9
+  UNION ALL SELECT 14, 1, 50, 3, 0, 'PUENTE VACACIONAL', 4
+  UNION ALL SELECT 8, 2, 5, 1, 0, 'CITA MÉDICA', 1
+  UNION ALL SELECT 9, 3, 0, 0, 15000, 'GASTOS ESCOLARES', 5
+  UNION ALL SELECT 100004, 1, 35, 5, 0, 'VACACIONES', 2
+) r ON r.codigo = f.codigo AND r.tipo = f.TipoSol;
+UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', '-1 days')
+WHERE orden = 1 AND estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo IN (11, 12, 9) AND empresa = 1);
+UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', 'localtime')
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 12 AND empresa = 1);
+UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', 'localtime')
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 12 AND empresa = 1);
+UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'RECHAZADA', comentario = 'PERIODO DE INVENTARIO, FAVOR DE REPROGRAMAR', fecha = datetime('now', 'localtime')
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 13 AND empresa = 1);
+UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'RECHAZADA', comentario = 'CANCELADA POR EL USUARIO', fecha = datetime('now', 'localtime')
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 14 AND empresa = 1);
 GO
