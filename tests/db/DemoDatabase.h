@@ -52,6 +52,7 @@ inline QList<MsgSeam::Shown> Build(const QString& dir, int employees = 0, int ye
   const auto before = MsgSeam::Taken().size();
   clsActualizaBD(UpdateLinkFor(*ds), QDir(dir).filePath(QStringLiteral("ActualDB"))).Actualiza_BasedeDatos();
   const QList<MsgSeam::Shown> shown = MsgSeam::Taken().mid(before);
+  MsgSeam::Clear();  // handed back to the caller instead
   MsgSeam::Capture(capturing);
   return shown;
 }
