@@ -8,7 +8,8 @@
 
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
-#include "update/SqliteLink.h"
+#include "data/StatementJournal.h"
+#include "db/DemoDatabase.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/TextUtil.h"
 #include "update/clsActualizaBD.h"
@@ -28,18 +29,19 @@ class UpdateFixture : public ::testing::Test {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
   }
-  // One program start: a fresh link on the same database file.
+  // One program start: a fresh data source on the same database file; returns the statements
+  // it sent, and keeps those the engine rejected.
   QStringList start() {
-    SqliteLink link(work.file(QStringLiteral("portal.db")));
-    clsActualizaBD update(link.Link());
+    auto ds = DemoDatabase::Open(work.file(QStringLiteral("portal.db")));
+    StatementJournal::Clear();
+    clsActualizaBD update(UpdateLinkFor(*ds));
     EXPECT_TRUE(update.Actualiza_BasedeDatos());
-    failed = link.failed;
-    return link.journal;
+    failed.clear();
+    for (const JournalEntry& e : StatementJournal::Entries())
+      if (!e.ok) failed << e.statement;
+    return StatementJournal::Statements();
   }
-  Rows select(const QString& sql) {
-    SqliteLink link(work.file(QStringLiteral("portal.db")));
-    return link.query(sql);
-  }
+  Rows select(const QString& sql) { return DemoDatabase::Open(work.file(QStringLiteral("portal.db")))->Query(sql).rows; }
   // Statements sent other than the register's own.
   static QStringList batches(const QStringList& journal) {
     QStringList out;
@@ -207,8 +209,8 @@ TEST_F(UpdateFixture, QuoteInAScriptNameIsEscapedInTheRegister) {
 
 TEST_F(UpdateFixture, ProgressStepsOncePerLine) {
   write(QStringLiteral("ActualizaPortalEmpleadoEscritorio1.sql"), "SELECT 1\nGO\nSELECT 2\nGO\n");
-  SqliteLink link(work.file(QStringLiteral("portal.db")));
-  clsActualizaBD update(link.Link());
+  auto ds = DemoDatabase::Open(work.file(QStringLiteral("portal.db")));
+  clsActualizaBD update(UpdateLinkFor(*ds));
   QList<QPair<int, int>> steps;
   update.SetProgress([&](int v, int m) { steps << qMakePair(v, m); });
   update.Actualiza_BasedeDatos();
@@ -216,10 +218,11 @@ TEST_F(UpdateFixture, ProgressStepsOncePerLine) {
 }
 
 TEST_F(UpdateFixture, EjecutaCGIOnAMissingFileDoesNothing) {
-  SqliteLink link(work.file(QStringLiteral("portal.db")));
-  clsActualizaBD update(link.Link());
+  auto ds = DemoDatabase::Open(work.file(QStringLiteral("portal.db")));
+  StatementJournal::Clear();
+  clsActualizaBD update(UpdateLinkFor(*ds));
   EXPECT_TRUE(update.EjecutaCGI(QStringLiteral("ActualDB/no-existe.sql")));
-  EXPECT_TRUE(link.journal.isEmpty());
+  EXPECT_TRUE(StatementJournal::Statements().isEmpty());
 }
 
 TEST(UpdateChecksum, IsTheStandardCrc32) {
