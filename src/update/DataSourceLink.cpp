@@ -4,5 +4,5 @@
 
 UpdateLink UpdateLinkFor(TDataSource& dataSource) {
   return {[&dataSource](const QString& statement) { return dataSource.Execute(statement); },
-          [&dataSource](const QString& statement) { return dataSource.Query(statement).rows; }};
+          [&dataSource](const QString& statement, bool* ok) { return dataSource.Query(statement, ok).rows; }};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The two calls the start-up update makes on the session data source: run a statement
-// (failures are reported by the data source itself) and run a query for its rows.
+// (failures are reported by the data source itself) and run a query for its rows, telling
+// whether the query itself failed.
 #include <QString>
 #include <functional>
 
@@ -8,5 +9,5 @@
 
 struct UpdateLink {
   std::function<bool(const QString&)> Execute;
-  std::function<Rows(const QString&)> Query;
+  std::function<Rows(const QString&, bool* ok)> Query;
 };

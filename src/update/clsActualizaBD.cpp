@@ -69,7 +69,11 @@ bool clsActualizaBD::Actualiza_BasedeDatos() {
     const QByteArray bytes = in.readAll();
     in.close();
     const quint32 checksum = UpdateScript::Checksum(bytes);
-    const Rows found = m_link.Query(RegisterQuery(file.name));
+    bool asked = false;
+    const Rows found = m_link.Query(RegisterQuery(file.name), &asked);
+    // A register that cannot be read says nothing about the script: it is left for the next
+    // start rather than run a second time.
+    if (!asked) continue;
     if (found.isEmpty()) {
       runLines(UpdateScript::Lines(UpdateScript::Decode(bytes)));
       m_link.Execute(RegisterInsert(file, checksum));

@@ -229,3 +229,14 @@ TEST(UpdateChecksum, IsTheStandardCrc32) {
   EXPECT_EQ(UpdateScript::Checksum("123456789"), 0xCBF43926u);
   EXPECT_EQ(UpdateScript::Checksum(QByteArray()), 0u);
 }
+
+TEST_F(UpdateFixture, UnreadableRegisterIsReportedAndNoScriptRunsTwice) {
+  {
+    auto ds = DemoDatabase::Open(work.file(QStringLiteral("portal.db")));
+    ds->Execute(QStringLiteral("CREATE VIEW ActualDB AS SELECT 1 AS otra"));
+  }
+  write(QStringLiteral("ActualizaPortalEmpleadoEscritorio1.sql"), "CREATE TABLE nueva (v)\nGO\n");
+  MsgSeam::Clear();
+  EXPECT_TRUE(batches(start()).isEmpty());
+  EXPECT_FALSE(MsgSeam::Taken().isEmpty());  // the data source's alerts
+}
