@@ -73,3 +73,28 @@ TEST(StartupUpdate, WindowRunsTheUpdateWhenShownAndClosesItself) {
   EXPECT_TRUE(MsgSeam::Taken().isEmpty());
   AppData.oAdo.reset();
 }
+
+TEST(StartupUpdate, EveryDemoScriptRunsAgainCleanlyWhenChanged) {
+  QTemporaryDir terminal;
+  ASSERT_TRUE(DemoDatabase::CopyTo(terminal.filePath("portal-demo.db")));
+  QDir().mkpath(terminal.filePath("ActualDB"));
+  const QString source = QDir(DemoDatabase::StandardTerminal()).filePath("ActualDB");
+  for (const QString& name : QDir(source).entryList({"*.sql"}, QDir::Files)) {
+    QFile in(source + "/" + name);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    QFile out(terminal.filePath("ActualDB/" + name));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(in.readAll() + "-- cambio\r\n");
+  }
+  auto ds = DemoDatabase::Open(terminal.filePath("portal-demo.db"));
+  const int before = ds->Query(QStringLiteral("select count(*) from recibos")).rows.row(1).col(1).toInt();
+  MsgSeam::Clear();
+  StatementJournal::Clear();
+  clsActualizaBD(UpdateLinkFor(*ds), terminal.filePath("ActualDB")).Actualiza_BasedeDatos();
+  for (const auto& box : MsgSeam::Taken()) ADD_FAILURE() << box.text.left(800).toStdString();
+  EXPECT_EQ(StatementJournal::Statements().filter(QStringLiteral(" update dbo.ActualDB")).size(),
+            QDir(source).entryList({"*.sql"}, QDir::Files).size());
+  // The demo data was rebuilt, not added a second time.
+  EXPECT_EQ(ds->Query(QStringLiteral("select count(*) from recibos")).rows.row(1).col(1).toInt(), before);
+  EXPECT_EQ(ds->Query(QStringLiteral("select count(*) from usuarios")).rows.row(1).col(1).toInt(), 1);
+}
