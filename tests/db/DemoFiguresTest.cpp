@@ -342,3 +342,22 @@ TEST(DemoSize, TheSizeKnobScalesEmployeesAndYears) {
   EXPECT_EQ(ds->Query(QStringLiteral("select count(*) from empleados")).rows.row(1).col(1).toInt(), 120);
   EXPECT_EQ(ds->Query(QStringLiteral("select count(distinct ayo) from recibos")).rows.row(1).col(1).toInt(), 1);
 }
+
+TEST_F(DemoFigures, ReceiptsOfAllCompaniesFollowTheSwitchAndItsExceptions) {
+  ds->Execute(QStringLiteral(" exec PortalPatronInsertaEmpresasSeleccionadas  4242,       1"));
+  const QString year = value(QStringLiteral("select max(ayo) from recibos where codigo = 200002 and clase = 'NOR'")).toString();
+  const auto companies = [&] {
+    QSet<int> seen;
+    for (const Row& r : rows("exec  PortalEmpleadoCargaListadoDeRecibos 4," + year + ",1,24,'','','',4242,6,'','       1'")) seen << r.col(17).toInt();
+    return seen;
+  };
+  EXPECT_EQ(companies(), QSet<int>{1});
+  ds->Execute(QStringLiteral("update PortalEmpleadoConfig set emps_todas='S'"));
+  EXPECT_EQ(companies(), (QSet<int>{1, 3}));
+  ds->Execute(QStringLiteral("exec PortaEmpleado_MantenimientoConsolidar 1,6"));  // becomes an exception
+  EXPECT_EQ(companies(), QSet<int>{1});
+  EXPECT_EQ(rows(QStringLiteral(" exec PortalEmpleadoListadoConsolidar 1 ")).size(), 1);
+  ds->Execute(QStringLiteral("exec PortaEmpleado_MantenimientoConsolidar 1,6"));  // and no longer
+  EXPECT_EQ(companies(), (QSet<int>{1, 3}));
+  EXPECT_TRUE(rows(QStringLiteral(" exec PortalEmpleadoListadoConsolidar 1 ")).isEmpty());
+}
