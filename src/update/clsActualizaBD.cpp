@@ -2,13 +2,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "toolkit/MsgBox.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
 
-const QString kUnreadableTitle = QStringLiteral("ACTUALIZACION INCOMPLETA");
+// The bytes of a script; a file that cannot be read is reported under the operation's name.
+bool readScript(const QString& path, const QString& operation, QByteArray* bytes) {
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly)) {
+    MsgStop(operation + QStringLiteral("\r\nNo se pudo leer el archivo ") + path + QStringLiteral(": ") + in.errorString(),
+            QStringLiteral("ACTUALIZACION INCOMPLETA"));
+    return false;
+  }
+  *bytes = in.readAll();
+  return true;
+}
 
 QString dateText(const QDate& date) { return Text::DToS(date); }
 
@@ -58,16 +69,9 @@ bool clsActualizaBD::Actualiza_BasedeDatos() {
   m_link.Execute(RegisterCreation());
   for (const UpdateScript::FileInfo& file : files) {
     const QString path = QDir(m_folder).filePath(file.name);
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-      // Not run and not registered, so the next start tries it again.
-      MsgStop(QStringLiteral("Actualiza_BasedeDatos\r\nNo se pudo leer el archivo ") + path + QStringLiteral(": ") +
-                  in.errorString(),
-              kUnreadableTitle);
-      continue;
-    }
-    const QByteArray bytes = in.readAll();
-    in.close();
+    QByteArray bytes;
+    // Not run and not registered, so the next start tries it again.
+    if (!readScript(path, QStringLiteral("Actualiza_BasedeDatos"), &bytes)) continue;
     const quint32 checksum = UpdateScript::Checksum(bytes);
     bool asked = false;
     const Rows found = m_link.Query(RegisterQuery(file.name), &asked);
@@ -86,14 +90,9 @@ bool clsActualizaBD::Actualiza_BasedeDatos() {
 }
 
 bool clsActualizaBD::EjecutaCGI(const QString& file) {
-  QFile in(file);
-  if (!in.exists()) return true;
-  if (!in.open(QIODevice::ReadOnly)) {
-    MsgStop(QStringLiteral("EjecutaCGI\r\nNo se pudo leer el archivo ") + file + QStringLiteral(": ") + in.errorString(),
-            kUnreadableTitle);
-    return true;
-  }
-  runLines(UpdateScript::Lines(UpdateScript::Decode(in.readAll())));
+  if (!QFileInfo(file).isSymLink() && !QFileInfo::exists(file)) return true;
+  QByteArray bytes;
+  if (readScript(file, QStringLiteral("EjecutaCGI"), &bytes)) runLines(UpdateScript::Lines(UpdateScript::Decode(bytes)));
   return true;
 }
 
