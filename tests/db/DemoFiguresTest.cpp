@@ -110,12 +110,17 @@ TEST_F(DemoFigures, ReceiptListingTotalsEqualItsConceptRowsItsXmlAndItsPdf) {
     ASSERT_EQ(listing.size(), 1);
     const Row& l = listing.row(1);
     EXPECT_EQ(l.col(1).toInt(), p.col(7).toInt());
-    const Rows detail = rows(QStringLiteral("select tipo, importe from recibos_detalle where empresa=%1 and codigo=%2 and tiponom=%3 and ayo=%4 "
-                                            "and periodo=%5 and clase='%6'")
-                                 .arg(p.col(1).toString(), p.col(2).toString(), p.col(3).toString(), p.col(4).toString(),
-                                      p.col(5).toString(), clase));
+    // The receipt's concept rows as the printed receipt gets them.
+    const Rows detail = rows(QStringLiteral("exec pePortalPatronObtenDetalleRecibosFunU @nomina=%1, @año=%2, @periodo=%3, @codigo=%4, "
+                                            "@tiponom=%5, @empresa=%6, @cUsuario='%4'")
+                                 .arg(l.col(1).toString(), p.col(4).toString(), l.col(2).toString(), c, Text::PadL(p.col(3).toString(), 8), e));
+    ASSERT_FALSE(detail.isEmpty());
     double perc = 0, ded = 0;
-    for (const Row& d : detail) (d.col(1).toString() == u"P" ? perc : ded) += d.col(2).toDouble();
+    for (const Row& d : detail) {
+      (d.col(21).toString() == u"P" ? perc : ded) += d.col(24).toDouble();
+      EXPECT_DOUBLE_EQ(d.col(25).toDouble() + d.col(26).toDouble(), d.col(24).toDouble());
+    }
+    EXPECT_DOUBLE_EQ(money(detail.row(1).col(29)), money(l.col(15)));
     EXPECT_DOUBLE_EQ(money(l.col(11)), money(perc));
     EXPECT_DOUBLE_EQ(money(l.col(12)), money(ded));
     EXPECT_DOUBLE_EQ(money(l.col(15)), money(perc - ded));
