@@ -1,5 +1,7 @@
 #include "update/TActualiza.h"
 
+#include <QCoreApplication>
+
 #include "app/AppData.h"
 #include "data/TDataSource.h"
 #include "toolkit/TLabel.h"
@@ -30,6 +32,8 @@ void TActualiza::CreateForm() {
 }
 
 void TActualiza::FormShow() {
+  // Let the window appear with its message before the update holds the thread.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   Actualiza_BasedeDatos();
   Close();
 }

@@ -366,3 +366,18 @@ TEST_F(DemoFigures, ReceiptsOfAllCompaniesFollowTheSwitchAndItsExceptions) {
   EXPECT_EQ(companies(), (QSet<int>{1, 3}));
   EXPECT_TRUE(rows(QStringLiteral(" exec PortalEmpleadoListadoConsolidar 1 ")).isEmpty());
 }
+
+TEST_F(DemoFigures, AFirstTimeUserSetsAPasswordAndTheRfcNoLongerOpens) {
+  const auto accepted = [&](const QString& typed) {
+    const Rows r = rows(QStringLiteral("exec peValidaEntrada 4,'%1',0,0").arg(EncriptaPWD(typed)));
+    if (r.isEmpty() || r.row(1).col(4).toString().startsWith(QStringLiteral("No Existe"))) return false;
+    const Rows nulo = rows(QStringLiteral("exec peValidaPasswordNulo @codigo=         4, @empresa=       1"));
+    const bool none = nulo.isEmpty() || nulo.row(1).col(1).toString().trimmed().isEmpty();
+    return (none ? r.row(1).col(5).toString() : Desencripta(r.row(1).col(5))) == typed;
+  };
+  EXPECT_TRUE(accepted(QStringLiteral("MOTL900512HJ3")));
+  const QString nueva = QStringLiteral("Año€2024ñ");  // bytes above 0x7F, scrambled in Windows-1252
+  EXPECT_TRUE(ds->Execute(" exec portalEmpleadoActualizaPassword '" + EncriptaPWD(nueva) + "',         4,       1"));
+  EXPECT_TRUE(accepted(nueva));
+  EXPECT_FALSE(accepted(QStringLiteral("MOTL900512HJ3")));
+}
