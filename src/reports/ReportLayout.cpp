@@ -131,7 +131,6 @@ ReportDocument ReportLayout::Run() {
   m_doc.pageSize = m_t.pageSize;
   for (const UserDataSet& s : m_sets) Move(s.first);
   BeginPage();
-  PrintBand(m_t.title);
   if (m_t.data && m_master) {
     QList<QString> previous;
     bool any = false;
@@ -194,18 +193,24 @@ void ReportLayout::BeginPage() {
   m_y = m_t.marginTop;
   m_bodyBottom = m_t.pageSize.height() - m_t.marginBottom - (m_t.pageFooter ? m_t.pageFooter->height : 0);
   ResetAggregates(m_t.pageFooter);
-  if (m_t.pageHeader && (m_pageNo > 1 || m_t.pageHeader->firstPage)) {
-    for (const ReportBand* b = m_t.pageHeader.get(); b; b = b->child.get()) {
-      if (b->visible && !Expr::Truth(Evaluate(b->visible))) break;
-      Rendered r = Render(*b);
-      for (PageItem& item : r.items) {
-        item.rect.translate(m_t.marginLeft, m_y);
-        m_doc.pages.last().items << item;
-      }
-      m_y += r.height;
-    }
-  }
   m_bodyTop = m_y;
+  const int page = m_pageNo;
+  // The title opens the first page, above the page header; a title longer than a page goes on.
+  if (page == 1) PrintBand(m_t.title);
+  if (page == m_pageNo && m_t.pageHeader && (page > 1 || m_t.pageHeader->firstPage)) EmitAtTop(m_t.pageHeader);
+  m_bodyTop = m_y;
+}
+
+void ReportLayout::EmitAtTop(const BandPtr& band) {
+  for (const ReportBand* b = band.get(); b; b = b->child.get()) {
+    if (b->visible && !Expr::Truth(Evaluate(b->visible))) break;
+    Rendered r = Render(*b);
+    for (PageItem& item : r.items) {
+      item.rect.translate(m_t.marginLeft, m_y);
+      m_doc.pages.last().items << item;
+    }
+    m_y += r.height;
+  }
 }
 
 void ReportLayout::EndPage() {
@@ -283,12 +288,6 @@ void ReportLayout::PlaceRendered(Rendered r) {
   ReportPage& page = m_doc.pages.last();
   for (PageItem& item : r.items) {
     item.rect.translate(m_t.marginLeft, m_y);
-    if (item.kind == PageItem::Kind::Text)
-      for (const QString& line : item.lines)
-        if (line.contains(kTotalPagesToken)) {
-          m_deferred << Deferred{int(m_doc.pages.size() - 1), int(page.items.size())};
-          break;
-        }
     page.items << item;
   }
   m_y += r.height;
@@ -425,8 +424,8 @@ ReportLayout::Rendered ReportLayout::Render(const ReportBand& band) {
 
 void ReportLayout::ApplyTotalPages() {
   const QString total = QString::number(m_doc.pages.size());
-  for (const Deferred& d : m_deferred) {
-    PageItem& item = m_doc.pages[d.page].items[d.item];
+  for (ReportPage& page : m_doc.pages) for (PageItem& item : page.items) {
+    if (item.kind != PageItem::Kind::Text) continue;
     const Qt::Alignment align = item.align;
     const double padding = item.padding;
     for (int i = 0; i < item.lines.size(); ++i) {

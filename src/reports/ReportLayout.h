@@ -52,6 +52,7 @@ class ReportLayout : public ExprScope {
 
   void BeginPage();
   void EndPage();
+  void EmitAtTop(const BandPtr& band);
   void PrintBand(const BandPtr& band);
   void PlaceRendered(Rendered r);
   Rendered Render(const ReportBand& band);
@@ -84,8 +85,4 @@ class ReportLayout : public ExprScope {
   int m_line = 0;
   double m_y = 0, m_bodyTop = 0, m_bodyBottom = 0;
   bool m_pageOpen = false;
-  struct Deferred {
-    int page, item;
-  };
-  QList<Deferred> m_deferred;
 };
