@@ -103,7 +103,8 @@ const QHash<QString, std::pair<int, int>>& Functions() {  // name -> {min args, 
       {"IIF", {3, 3}},       {"FORMATNUM", {1, 2}}, {"MONEY", {1, 1}}, {"FORMATDATE", {1, 2}},
       {"LONGDATE", {1, 1}},  {"NUMTOWORDS", {1, 1}}, {"UPPER", {1, 1}}, {"LOWER", {1, 1}},
       {"TRIM", {1, 1}},      {"LEN", {1, 1}},       {"SUBSTR", {2, 3}}, {"VAL", {1, 1}},
-      {"STR", {1, 2}},       {"EMPTY", {1, 1}},     {"SUM", {1, 1}},   {"COUNT", {0, 0}}};
+      {"STR", {1, 2}},       {"EMPTY", {1, 1}},     {"SUM", {1, 1}},   {"COUNT", {0, 0}},
+      {"ANY", {1, 16}}};
   return functions;
 }
 
@@ -304,6 +305,11 @@ int Compare(const QVariant& a, const QVariant& b) {
 QVariant CallFunction(const ExprNode& node, ExprScope& scope) {
   const QString& f = node.text;
   auto arg = [&](int i) { return Expr::Eval(*node.args[i], scope); };
+  if (f == u"ANY") {
+    for (const ExprPtr& a : node.args)
+      if (a->kind != ExprNode::Kind::Name || scope.Knows(a->text)) return Expr::Eval(*a, scope);
+    return QString();
+  }
   if (f == u"IIF") return Expr::Truth(arg(0)) ? arg(1) : arg(2);
   if (f == u"FORMATNUM") return ReportFormat::Number(Num(arg(0)), node.args.size() > 1 ? int(Num(arg(1))) : 2);
   if (f == u"MONEY") return ReportFormat::Money(Num(arg(0)));

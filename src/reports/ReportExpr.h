@@ -4,7 +4,9 @@
 //   names     NOMBRE.002, Datos.NOMBRE.002, NombreE, "Registro Patronal" (names with blanks)
 //   operators & (join), + - * /, = <> < > <= >=, and, or, not, ( )
 //   functions IIF, FORMATNUM, MONEY, FORMATDATE, LONGDATE, NUMTOWORDS, UPPER, LOWER, TRIM,
-//             LEN, SUBSTR, VAL, STR, EMPTY, SUM, COUNT
+//             LEN, SUBSTR, VAL, STR, EMPTY, SUM, COUNT,
+//             ANY(name, name, ...): the first of the names that is defined (screens name some
+//             variables differently), empty when none is
 //   system    PAGE, TOTALPAGES, DATE, TIME, LINE
 #include <QList>
 #include <QString>
@@ -22,6 +24,8 @@ class ExprScope {
   virtual ~ExprScope() = default;
   // A field or variable by name; `known` false when the name means nothing.
   virtual QVariant Lookup(const QString& name, bool& known) = 0;
+  // Whether a name means a field or variable, without complaining when it does not.
+  virtual bool Knows(const QString& name) = 0;
   virtual QVariant System(SysValue which) = 0;
   // Current value of an aggregate (SUM/COUNT) node, kept by the layout.
   virtual QVariant Aggregate(const ExprNode* node) = 0;

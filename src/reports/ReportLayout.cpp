@@ -75,6 +75,11 @@ QVariant ReportLayout::Lookup(const QString& name, bool& known) {
   return {};
 }
 
+bool ReportLayout::Knows(const QString& name) {
+  const QString key = name.toUpper();
+  return m_fields.contains(key) || m_varIndex.contains(key);
+}
+
 QVariant ReportLayout::System(SysValue which) {
   switch (which) {
     case SysValue::Page: return double(m_pageNo);

@@ -37,6 +37,7 @@ class ReportLayout : public ExprScope {
   QStringList Problems() const { return m_problems; }
 
   QVariant Lookup(const QString& name, bool& known) override;
+  bool Knows(const QString& name) override;
   QVariant System(SysValue which) override;
   QVariant Aggregate(const ExprNode* node) override;
 

@@ -16,6 +16,7 @@ class Names : public ExprScope {
     known = values.contains(name.toUpper());
     return values.value(name.toUpper());
   }
+  bool Knows(const QString& name) override { return values.contains(name.toUpper()); }
   QVariant System(SysValue which) override { return which == SysValue::Page ? QVariant(3.0) : QVariant(); }
   QVariant Aggregate(const ExprNode*) override { return 0.0; }
 };
@@ -69,6 +70,8 @@ TEST(Expressions, EvaluateAsPrinted) {
       {"LEN(TRIM('  ab '))", "2"},
       {"EMPTY('   ')", "Si"},
       {"PAGE", "3"},
+      {"ANY(\"Registro.Patronal\", \"Registro Patronal\")", "Y1234567890"},
+      {"ANY(NADA, OTRA)", ""},
       // Faults are printed where they are, never thrown.
       {"NOEXISTE.009", "¿NOEXISTE.009?"},
       {"1 +", "¿1 +?"},
