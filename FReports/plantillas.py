@@ -373,7 +373,7 @@ def vacation_request(with_signatures):
     y += 9
     table = [("Días de vacaciones a que tengo derecho", "[TRIM(DiasSaldo)]"),
              ("Días que solicito", "[TRIM(DiasSolicitar)]"),
-             ("A partir del día", "[Fecha]"),
+             ("A partir del día", "[FORMATDATE(Fecha)]"),
              ("Días que me quedarán disponibles", "[TRIM(DiasDisponibles)]")]
     for i, (caption, value) in enumerate(table):
         items.append(rect(20, y + i * 7, W - 40, 7, width=0.2, fill=GRAY if i % 2 == 0 else None))
