@@ -1,8 +1,7 @@
-#include <QApplication>
-
 #include "app/Startup.h"
+#include "screens/login/TRegistro.h"
+#include "toolkit/TForm.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  return PortalMain(app);
+  return PortalMain(argc, argv, [] { return TForm::New<TRegistro>(); });
 }

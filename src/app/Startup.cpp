@@ -1,15 +1,65 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPainter>
 
 #include "app/AppData.h"
+#include "toolkit/GuardedApplication.h"
+#include "toolkit/Pictures.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TFont.h"
+#include "toolkit/TForm.h"
 #include "toolkit/TIni.h"
 
-int PortalMain(QApplication& app) {
-  app.setApplicationDisplayName(QStringLiteral("ZelkPortalv11"));
+namespace {
+
+const QString kTitle = QStringLiteral("ZelkPortalv11");
+const QString kIconPicture = QStringLiteral("IconoPortal");
+
+// The program's icon: its picture when shipped, otherwise a plain badge.
+QIcon applicationIcon() {
+  if (Pictures::Exists(kIconPicture)) {
+    QIcon icon;
+    for (int side : {16, 32, 48, 64, 128}) icon.addPixmap(Pictures::Load(kIconPicture, QSize(side, side)));
+    return icon;
+  }
+  QPixmap pm(64, 64);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(QColor(0, 0, 128));
+  p.setPen(Qt::NoPen);
+  p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+  p.setPen(Qt::white);
+  QFont f(QStringLiteral("DejaVu Sans"), 26, QFont::Bold);
+  p.setFont(f);
+  p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("PE"));
+  return QIcon(pm);
+}
+
+}  // namespace
+
+int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
+  Application::SetTitle(kTitle);
+  Application::SetIcon(applicationIcon());
+  TFont::InstallSubstitutes();
+
   AppData.Reset();
-  const QStringList args = app.arguments();
+
   AppData.UsuarioGet = args.size() > 1 ? args[1] : QString();
+
+  // A folder where nothing can be written still starts; TIni says so once.
   TIni(QStringLiteral("config.ini")).SetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Tipo"), QStringLiteral("E"));
-  return 0;
+
+  if (TForm* login = makeLogin ? makeLogin() : nullptr) login->Show();
+  return Application::Run();
+}
+
+int PortalMain(int argc, char** argv, const LoginFactory& makeLogin) {
+  Application::EnableAutoScale();
+  GuardedApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("portal-empleado"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("11.0"));
+  return PortalRun(app.arguments(), makeLogin);
 }

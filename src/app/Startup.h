@@ -1,5 +1,17 @@
 #pragma once
-class QApplication;
 // Start-up: title, icon, session keys, the terminal type in config.ini, the login window,
-// and the event loop until no visible window remains. Returns the exit status.
-int PortalMain(QApplication& app);
+// and the event loop until no visible window remains.
+#include <functional>
+
+#include <QStringList>
+class TForm;
+
+// Makes the login window (constructed, not yet shown). The screens layer provides it.
+using LoginFactory = std::function<TForm*()>;
+
+// The whole program: scaling, the application object, then PortalRun. Returns the exit status.
+int PortalMain(int argc, char** argv, const LoginFactory& makeLogin);
+
+// Start-up on an existing application object with the program's arguments (the first is
+// the program itself); returns when no window remains visible.
+int PortalRun(const QStringList& arguments, const LoginFactory& makeLogin);

@@ -1,26 +1,57 @@
 #include "toolkit/ErrorSys.h"
 
+#include <QApplication>
+#include <QFile>
 #include <cstdlib>
 
-// Provisional handler; the full log layout and the error window replace it.
+#include "toolkit/ErrorWindow.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
+
 namespace {
 bool g_network = false;
 std::function<ErrorChoice(const TError&)> g_answer;
 std::function<void()> g_quit;
+int g_depth = 0;
+
+void writeLog(const QString& text) {
+  QFile f(QStringLiteral("Error.log"));
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text.toUtf8());
+  else qWarning("No se pudo escribir Error.log: %s", qPrintable(f.errorString()));
+}
+
+void quitProgram() {
+  if (g_quit) g_quit();
+  else std::exit(1);
+}
+
 }  // namespace
 
 namespace ErrorSys {
 
-ErrorChoice Handle(const TError& error, std::source_location) {
-  if (error.lockError) {
+ErrorChoice Handle(const TError& error, std::source_location where) {
+  if (error.lockError && error.canDefault) {
     g_network = true;
     return ErrorChoice::Default;
   }
-  const ErrorChoice c = g_answer ? g_answer(error) : ErrorChoice::Quit;
-  if (c == ErrorChoice::Quit) {
-    if (g_quit) g_quit();
-    else std::exit(1);
+  const QStringList stack = error.callStack.isEmpty() ? CallStack(where) : error.callStack;
+  writeLog(LogText(error, stack));
+  qCritical("%s", qPrintable(Message(error, stack)));
+
+  // An error raised while the handler itself runs cannot be asked about again.
+  if (g_depth > 0) {
+    quitProgram();
+    return ErrorChoice::Quit;
   }
+  ++g_depth;
+  ErrorChoice c = ErrorChoice::Quit;
+  if (g_answer) c = g_answer(error);
+  else if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    c = ErrorWindow::Ask(error, Message(error, stack), Application::MainWindow());
+  --g_depth;
+  // Only the choices the error allows.
+  if ((c == ErrorChoice::Retry && !error.canRetry) || (c == ErrorChoice::Default && !error.canDefault)) c = ErrorChoice::Quit;
+  if (c == ErrorChoice::Quit) quitProgram();
   return c;
 }
 
@@ -31,6 +62,29 @@ bool Guard(const std::function<bool(TError&)>& operation, std::source_location w
     const ErrorChoice c = Handle(e, where);
     if (c != ErrorChoice::Retry) return false;
   }
+}
+
+void Raise(TError error, std::source_location where) {
+  if (error.callStack.isEmpty()) error.callStack = CallStack(where);
+  throw ErrorException(std::move(error));
+}
+
+TError FromException(const std::exception& ex) {
+  if (const auto* own = dynamic_cast<const ErrorException*>(&ex)) return own->error();
+  TError e;
+  e.subSystem = QStringLiteral("C++");
+  e.description = QString::fromLocal8Bit(ex.what());
+  e.operation = QString::fromLatin1(typeid(ex).name());
+  e.canDefault = true;
+  return e;
+}
+
+TError FromUnknownException() {
+  TError e;
+  e.subSystem = QStringLiteral("C++");
+  e.description = QStringLiteral("Excepción desconocida");
+  e.canDefault = true;
+  return e;
 }
 
 bool NetworkError() { return g_network; }

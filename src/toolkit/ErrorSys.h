@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <exception>
 #include <functional>
 #include <source_location>
 
@@ -24,6 +25,18 @@ struct TError {
 
 enum class ErrorChoice { Quit, Retry, Default };
 
+// An error raised as an exception; the guarded application object hands it to the handler.
+class ErrorException : public std::exception {
+ public:
+  explicit ErrorException(TError error) : m_error(std::move(error)), m_what(m_error.description.toUtf8()) {}
+  const TError& error() const { return m_error; }
+  const char* what() const noexcept override { return m_what.constData(); }
+
+ private:
+  TError m_error;
+  QByteArray m_what;
+};
+
 namespace ErrorSys {
 
 // Writes "Error.log" anew in the working directory, shows the modal error window and
@@ -36,8 +49,25 @@ ErrorChoice Handle(const TError& error, std::source_location where = std::source
 bool Guard(const std::function<bool(TError&)>& operation,
            std::source_location where = std::source_location::current());
 
+// Throws an ErrorException carrying the error and the call stack of `where` (for code that
+// cannot return a failure); the guarded application object hands it to Handle.
+[[noreturn]] void Raise(TError error, std::source_location where = std::source_location::current());
+
+// An untrapped C++ exception as an error of the handler.
+TError FromException(const std::exception& e);
+TError FromUnknownException();
+
 bool NetworkError();
 void ResetNetworkError();
+
+// The text written to "Error.log" and the message of the error window.
+QString LogText(const TError& error, const QStringList& callStack);
+QString Message(const TError& error, const QStringList& callStack);
+// "Routine(line)" levels from `where` outwards: the failing routine, then its callers.
+QStringList CallStack(std::source_location where);
+
+// Build text shown in the log when set (for example a commit or a date).
+void SetBuild(const QString& build);
 
 // Seams for tests: answer the error window without showing it, and replace the
 // program end of "&Salir" (the default calls std::exit(1)).

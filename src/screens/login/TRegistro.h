@@ -1,8 +1,12 @@
 #pragma once
-#include <QWidget>
 // Login window.
-class TRegistro : public QWidget {
+#include "toolkit/TForm.h"
+
+class TRegistro : public TForm {
   Q_OBJECT
  public:
-  explicit TRegistro(QWidget* parent = nullptr);
+  using TForm::TForm;
+
+ protected:
+  void CreateForm() override;
 };

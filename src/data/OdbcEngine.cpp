@@ -1,0 +1,343 @@
+#include "data/OdbcEngine.h"
+
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlucode.h>
+
+#include "data/FreeTdsConfig.h"
+#include "toolkit/TextUtil.h"
+
+static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC wide characters are UTF-16");
+
+namespace {
+
+constexpr SQLLEN kChunk = 64 * 1024;
+
+const SQLWCHAR* wide(const QString& text) { return reinterpret_cast<const SQLWCHAR*>(text.utf16()); }
+
+QString fromWide(const SQLWCHAR* p, qsizetype chars) { return QString::fromUtf16(reinterpret_cast<const char16_t*>(p), chars); }
+
+void diagnostics(SQLSMALLINT type, SQLHANDLE handle, QList<DbError>* out) {
+  if (!handle || !out) return;
+  for (SQLSMALLINT i = 1;; ++i) {
+    SQLWCHAR state[6] = {};
+    SQLINTEGER native = 0;
+    SQLWCHAR message[2048] = {};
+    SQLSMALLINT length = 0;
+    const SQLRETURN rc = SQLGetDiagRecW(type, handle, i, state, &native, message, 2048, &length);
+    if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO) break;
+    out->append({fromWide(state, 5), native, fromWide(message, qMin<qsizetype>(length, 2047)).trimmed()});
+  }
+}
+
+bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
+
+bool linkBroken(const QList<DbError>& errors) {
+  for (const DbError& e : errors)
+    if (e.sqlState.startsWith(QStringLiteral("08"))) return true;
+  return false;
+}
+
+enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
+
+Fetch fetchFor(SQLSMALLINT type) {
+  switch (type) {
+    case SQL_BIT:
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT: return Fetch::Integer;
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE: return Fetch::Double;
+    case SQL_DECIMAL:
+    case SQL_NUMERIC: return Fetch::Decimal;
+    case SQL_BINARY:
+    case SQL_VARBINARY:
+    case SQL_LONGVARBINARY: return Fetch::Bytes;
+    case SQL_CHAR:
+    case SQL_VARCHAR:
+    case SQL_LONGVARCHAR: return Fetch::Text;
+    default: return Fetch::Wide;  // wide text, dates and times, GUIDs, XML: as the driver writes them
+  }
+}
+
+}  // namespace
+
+// Reads every result of one executed statement handle.
+struct OdbcEngine::Reader {
+  SQLHSTMT stmt;
+  CharColumns chars;
+  DbOutcome& out;
+
+  bool bytes(SQLUSMALLINT col, QByteArray* value, bool* isNull) {
+    QByteArray data;
+    char buffer[kChunk];
+    for (;;) {
+      SQLLEN ind = 0;
+      const SQLRETURN rc = SQLGetData(stmt, col, SQL_C_BINARY, buffer, kChunk, &ind);
+      if (rc == SQL_NO_DATA) break;
+      if (!succeeded(rc)) {
+        diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
+        return false;
+      }
+      if (ind == SQL_NULL_DATA) {
+        *isNull = true;
+        return true;
+      }
+      const bool more = ind == SQL_NO_TOTAL || ind > kChunk;
+      data.append(buffer, more ? kChunk : ind);
+      if (!more) break;
+    }
+    *isNull = false;
+    *value = data.isNull() ? QByteArray("") : data;
+    return true;
+  }
+
+  bool wideText(SQLUSMALLINT col, QString* value, bool* isNull) {
+    QString text;
+    SQLWCHAR buffer[kChunk / 2];
+    const SQLLEN bufferBytes = sizeof(buffer);
+    for (;;) {
+      SQLLEN ind = 0;
+      const SQLRETURN rc = SQLGetData(stmt, col, SQL_C_WCHAR, buffer, bufferBytes, &ind);
+      if (rc == SQL_NO_DATA) break;
+      if (!succeeded(rc)) {
+        diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
+        return false;
+      }
+      if (ind == SQL_NULL_DATA) {
+        *isNull = true;
+        return true;
+      }
+      const bool more = ind == SQL_NO_TOTAL || ind >= bufferBytes;
+      // A full buffer keeps room for the terminating zero.
+      text += fromWide(buffer, more ? bufferBytes / 2 - 1 : ind / 2);
+      if (!more) break;
+    }
+    *isNull = false;
+    *value = text.isNull() ? QStringLiteral("") : text;
+    return true;
+  }
+
+  bool value(SQLUSMALLINT col, SQLSMALLINT type, QVariant* v) {
+    bool isNull = false;
+    switch (fetchFor(type)) {
+      case Fetch::Integer: {
+        SQLBIGINT n = 0;
+        SQLLEN ind = 0;
+        if (!succeeded(SQLGetData(stmt, col, SQL_C_SBIGINT, &n, sizeof n, &ind))) break;
+        *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(static_cast<qlonglong>(n));
+        return true;
+      }
+      case Fetch::Double: {
+        double d = 0;
+        SQLLEN ind = 0;
+        if (!succeeded(SQLGetData(stmt, col, SQL_C_DOUBLE, &d, sizeof d, &ind))) break;
+        *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(d);
+        return true;
+      }
+      case Fetch::Bytes: {
+        QByteArray b;
+        if (!bytes(col, &b, &isNull)) return false;
+        *v = isNull ? QVariant() : QVariant(b);
+        return true;
+      }
+      case Fetch::Text:
+        if (chars != CharColumns::Wide) {
+          QByteArray b;
+          if (!bytes(col, &b, &isNull)) return false;
+          *v = isNull ? QVariant()
+                      : QVariant(chars == CharColumns::Cp1252Bytes ? Text::FromCp1252(b) : QString::fromUtf8(b));
+          return true;
+        }
+        [[fallthrough]];
+      case Fetch::Wide:
+      case Fetch::Decimal: {
+        QString t;
+        if (!wideText(col, &t, &isNull)) return false;
+        *v = isNull ? QVariant() : fetchFor(type) == Fetch::Decimal ? DecimalValue(t) : QVariant(t);
+        return true;
+      }
+    }
+    diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
+    return false;
+  }
+
+  // One result: a row set with its columns, or a row count.
+  void result() {
+    SQLSMALLINT columns = 0;
+    SQLNumResultCols(stmt, &columns);
+    DbResult r;
+    if (columns <= 0) {
+      SQLLEN count = -1;
+      SQLRowCount(stmt, &count);
+      r.rowsAffected = count;
+      out.results << r;
+      return;
+    }
+    r.hasColumns = true;
+    QList<SQLSMALLINT> types;
+    for (SQLUSMALLINT c = 1; c <= columns; ++c) {
+      SQLWCHAR name[512] = {};
+      SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+      SQLULEN size = 0;
+      SQLDescribeColW(stmt, c, name, 512, &nameLength, &type, &size, &digits, &nullable);
+      r.set.columns << fromWide(name, qMin<qsizetype>(nameLength, 511));
+      types << type;
+    }
+    for (;;) {
+      const SQLRETURN rc = SQLFetch(stmt);
+      if (rc == SQL_NO_DATA) break;
+      if (!succeeded(rc)) {
+        diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
+        break;
+      }
+      Row row;
+      row.values.reserve(columns);
+      bool ok = true;
+      for (SQLUSMALLINT c = 1; c <= columns && ok; ++c) {
+        QVariant v;
+        ok = value(c, types[c - 1], &v);
+        row.values << v;
+      }
+      if (!ok) break;
+      r.set.rows << row;
+    }
+    out.results << r;
+  }
+};
+
+OdbcEngine::OdbcEngine(QString connectionText, CharColumns chars) : m_text(std::move(connectionText)), m_chars(chars) {}
+
+OdbcEngine::~OdbcEngine() { Close(); }
+
+QString OdbcEngine::Describe() const {
+  QString text = m_text;
+  const qsizetype pwd = text.indexOf(QStringLiteral("PWD="), 0, Qt::CaseInsensitive);
+  if (pwd >= 0) text = text.left(pwd) + QStringLiteral("PWD=***") + text.mid(text.indexOf(u';', pwd) < 0 ? text.size() : text.indexOf(u';', pwd));
+  return QStringLiteral("ODBC ") + text;
+}
+
+bool OdbcEngine::Open(QList<DbError>* errors) {
+  Close();
+  if (m_text.contains(QStringLiteral("Driver=FreeTDS"), Qt::CaseInsensitive)) FreeTdsConfig::Ensure();
+  SQLHENV env = nullptr;
+  if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
+    if (errors) errors->append({QString(), 0, QStringLiteral("The ODBC driver manager cannot start.")});
+    return false;
+  }
+  SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+  SQLHDBC dbc = nullptr;
+  if (!succeeded(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
+    diagnostics(SQL_HANDLE_ENV, env, errors);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return false;
+  }
+  // No login or connection time-out: a slow server is waited for.
+  SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  SQLWCHAR completed[1024] = {};
+  SQLSMALLINT completedLength = 0;
+  const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, const_cast<SQLWCHAR*>(wide(m_text)),
+                                         static_cast<SQLSMALLINT>(m_text.size()), completed, 1024, &completedLength,
+                                         SQL_DRIVER_NOPROMPT);
+  if (!succeeded(rc)) {
+    QList<DbError> found;
+    diagnostics(SQL_HANDLE_DBC, dbc, &found);
+    if (found.isEmpty()) found.append({QString(), 0, QStringLiteral("The connection could not be opened.")});
+    if (errors) *errors << found;
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return false;
+  }
+  m_env = env;
+  m_dbc = dbc;
+  return true;
+}
+
+void OdbcEngine::Close() {
+  if (m_dbc) {
+    SQLDisconnect(static_cast<SQLHDBC>(m_dbc));
+    SQLFreeHandle(SQL_HANDLE_DBC, static_cast<SQLHDBC>(m_dbc));
+  }
+  if (m_env) SQLFreeHandle(SQL_HANDLE_ENV, static_cast<SQLHENV>(m_env));
+  m_dbc = nullptr;
+  m_env = nullptr;
+}
+
+DbOutcome OdbcEngine::Run(const QString& statement) {
+  DbOutcome out;
+  if (!m_dbc) {
+    out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
+    return out;
+  }
+  SQLHSTMT stmt = nullptr;
+  if (!succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_dbc), &stmt))) {
+    diagnostics(SQL_HANDLE_DBC, static_cast<SQLHDBC>(m_dbc), &out.errors);
+    out.connectionLost = linkBroken(out.errors) || out.errors.isEmpty();
+    if (out.errors.isEmpty()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
+    if (out.connectionLost) Close();
+    return out;
+  }
+  SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
+  Reader reader{stmt, m_chars, out};
+  SQLRETURN rc = SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), static_cast<SQLINTEGER>(statement.size()));
+  // Every result in order: row counts, row sets and the errors between them.
+  int failuresInRow = 0;
+  for (;;) {
+    if (succeeded(rc)) {
+      failuresInRow = 0;
+      reader.result();
+    } else if (rc == SQL_NO_DATA) {
+      out.results << DbResult{false, {}, 0};
+    } else if (rc == SQL_ERROR) {
+      diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
+      if (++failuresInRow > 1 || linkBroken(out.errors)) break;
+    } else {
+      break;  // SQL_INVALID_HANDLE / SQL_NEED_DATA: nothing more can be read
+    }
+    rc = SQLMoreResults(stmt);
+    if (rc == SQL_NO_DATA) break;
+  }
+  SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+  if (linkBroken(out.errors)) {
+    out.connectionLost = true;
+    Close();
+  }
+  return out;
+}
+
+QVariant OdbcEngine::DecimalValue(const QString& text) {
+  const QString t = text.trimmed();
+  bool ok = false;
+  const qlonglong whole = t.toLongLong(&ok);
+  if (ok) return whole;
+  const qsizetype dot = t.indexOf(u'.');
+  if (dot < 0) return t;  // too long for a whole number: keep every digit
+  QString fraction = t.mid(dot + 1);
+  while (fraction.endsWith(u'0')) fraction.chop(1);
+  QString integer = t.left(dot);
+  if (fraction.isEmpty()) {
+    const qlonglong n = integer.toLongLong(&ok);
+    if (ok) return n;
+    return t;
+  }
+  const double d = t.toDouble(&ok);
+  if (!ok) return t;
+  // Exact when the shortest form of the double gives back the same digits.
+  const QString back = QString::number(d, 'f', static_cast<int>(fraction.size()));
+  const QString expected = QString(integer).replace(QStringLiteral("+"), QString()) + u'.' + fraction;
+  auto norm = [](QString s) {
+    const bool negative = s.startsWith(u'-');
+    if (negative) s.remove(0, 1);
+    while (s.startsWith(u'0') && s.size() > 1 && s[1] != u'.') s.remove(0, 1);
+    if (s.startsWith(u'.')) s.prepend(u'0');
+    return negative ? u'-' + s : s;
+  };
+  if (norm(back) == norm(expected) && QString::number(d, 'g', 17).toDouble() == d &&
+      integer.size() + fraction.size() <= 15)
+    return d;
+  return t;
+}

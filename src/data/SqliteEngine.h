@@ -1,0 +1,49 @@
+#pragma once
+// The embedded engine: one SQLite database file, spoken to in the portal's statement dialect.
+// Stored procedures live in the table portal_procedures of the file; sysobjects is a view
+// listing its tables (xtype 'U'), views ('V') and procedures ('P').
+#include <QHash>
+#include <QVariant>
+
+#include "data/DbEngine.h"
+#include "data/ProcedureText.h"
+
+struct sqlite3;
+
+class SqliteEngine : public DbEngine {
+ public:
+  explicit SqliteEngine(QString file);
+  ~SqliteEngine() override;
+  SqliteEngine(const SqliteEngine&) = delete;
+  SqliteEngine& operator=(const SqliteEngine&) = delete;
+
+  bool Open(QList<DbError>* errors) override;
+  void Close() override;
+  bool IsOpen() const override { return m_db != nullptr; }
+  DbOutcome Run(const QString& statement) override;
+  QString Describe() const override;
+
+  const QString& FileName() const { return m_file; }
+
+  // The BD value names the embedded database when it ends in ".db" (case ignored).
+  static bool NamesDatabaseFile(const QString& database);
+
+ private:
+  using Scope = QHash<QString, QVariant>;  // "@name" in lower case -> value
+
+  bool runBatch(const QString& batch, const Scope* scope, DbOutcome& out, int depth);
+  bool runPiece(const QString& statement, const Scope* scope, DbOutcome& out, int depth);
+  bool runSql(const QString& sql, const Scope* scope, DbOutcome& out);
+  bool evaluateCondition(const QString& subquery, const Scope* scope, bool* holds, DbOutcome& out);
+  bool storeProcedure(const ProcedureText::Definition& def, const QString& source, DbOutcome& out);
+  bool dropProcedure(const ProcedureText::Drop& drop, DbOutcome& out);
+  bool callProcedure(const ProcedureText::Call& call, const Scope* scope, DbOutcome& out, int depth);
+  bool hasProcedure(const QString& name);
+  std::optional<ProcedureText::Definition> procedure(const QString& name);
+  void fail(DbOutcome& out, qlonglong native, const QString& message);
+  void failSqlite(DbOutcome& out);
+
+  QString m_file;
+  sqlite3* m_db = nullptr;
+  QHash<QString, ProcedureText::Definition> m_cache;  // lower-case name -> definition
+};

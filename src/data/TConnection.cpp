@@ -1,0 +1,43 @@
+#include "data/TConnection.h"
+
+#include "data/ConnectionTexts.h"
+#include "data/StatementJournal.h"
+
+namespace {
+const QString kChannel = QStringLiteral("CNX");
+}
+
+TConnection::TConnection(QString connectionString) : m_text(std::move(connectionString)) {}
+
+TConnection::~TConnection() { Close(); }
+
+bool TConnection::Open(QList<DbError>* errors) {
+  QList<DbError> found;
+  if (!m_engineGiven) {
+    QString error;
+    m_engine = ConnectionTexts::MakeEngine(m_text, QString(), QString(), &error);
+    if (!m_engine) found.append({QString(), 0, error});
+  }
+  const bool ok = m_engine && m_engine->Open(&found);
+  StatementJournal::Record({JournalEntry::Kind::Connect, kChannel, ConnectionTexts::Masked(m_text), ok,
+                            ok ? m_engine->Describe() : DescribeErrors(found)});
+  if (errors) *errors << found;
+  return ok;
+}
+
+void TConnection::Close() {
+  if (!IsOpen()) return;
+  m_engine->Close();
+  StatementJournal::Record({JournalEntry::Kind::Disconnect, kChannel, ConnectionTexts::Masked(m_text), true, QString()});
+}
+
+DbOutcome TConnection::Execute(const QString& statement) {
+  DbOutcome out;
+  if (!IsOpen()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
+  else out = m_engine->Run(statement);
+  QString outcome;
+  if (!out.ok()) outcome = DescribeErrors(out.errors);
+  else if (const DbResult* r = out.firstRowSet()) outcome = QStringLiteral("%1 filas").arg(r->set.rows.size());
+  StatementJournal::Record({JournalEntry::Kind::Statement, kChannel, statement, out.ok(), outcome});
+  return out;
+}

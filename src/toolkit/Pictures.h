@@ -1,0 +1,23 @@
+#pragma once
+// Pictures of screens and buttons: resource names matched without regard to case, drawn
+// from the SVGs compiled in under ":/pictures/"; file paths (logos, signatures) load as files.
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace Pictures {
+
+// The picture at `size` (its natural size when empty). An unknown name or an unreadable
+// file gives a null pixmap and one warning line per name.
+QPixmap Load(const QString& nameOrPath, const QSize& size = QSize());
+
+// True when the name is a compiled-in picture or an existing image file.
+bool Exists(const QString& nameOrPath);
+
+// The resource path a picture name resolves to (":/pictures/<lowercase name>.svg").
+QString ResourcePath(const QString& name);
+
+// Natural size of a picture (the SVG's default size), or an empty size.
+QSize NaturalSize(const QString& nameOrPath);
+
+}  // namespace Pictures
