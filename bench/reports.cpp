@@ -40,11 +40,11 @@ ResultSet Receipt() {
                    .split(u' ');
   for (int i = 0; i < 12; ++i) {
     const bool p = i < 6;
-    rs.rows << Row{{3, "INDUSTRIAS DEL NORTE S.A. DE C.V.", "IND010101AB1", "Y5412345106", 1042, "JOSÉ NÚÑEZ",
+    rs.rows << Row{3, "INDUSTRIAS DEL NORTE S.A. DE C.V.", "IND010101AB1", "Y5412345106", 1042, "JOSÉ NÚÑEZ",
                     "NUGJ850101AB1", "NUGJ850101HNLXXX09", "43018512345", "PRODUCCIÓN", "SUPERVISOR", 2025, 5, 1,
                     "Quincenal", "01/03/2025", "15/03/2025", "15/03/2025", 15, 500.0, p ? "P" : "D",
                     QString::number(i + 1), "Concepto", 100.0 * (i + 1), p ? 100.0 * (i + 1) : 0.0,
-                    p ? 0.0 : 100.0 * (i + 1), 2100.0, 5700.0, -3600.0, "UUID"}};
+                    p ? 0.0 : 100.0 * (i + 1), 2100.0, 5700.0, -3600.0, "UUID"};
   }
   return rs;
 }
@@ -56,8 +56,8 @@ ResultSet Listing(int count) {
                               "nombre_empresa ayo")
                    .split(u' ');
   for (int i = 0; i < count; ++i)
-    rs.rows << Row{{1, i + 1, 1042, "Quincenal", "QUINCENAL CONFIANZA", "JOSÉ NÚÑEZ", "01/03/2025", "15/03/2025", 15,
-                    7500.0, 8100.0, 1200.5, 900.25, 190.1, 6899.5, "", 3, "INDUSTRIAS DEL NORTE", 2025}};
+    rs.rows << Row{1, i + 1, 1042, "Quincenal", "QUINCENAL CONFIANZA", "JOSÉ NÚÑEZ", "01/03/2025", "15/03/2025", 15,
+                    7500.0, 8100.0, 1200.5, 900.25, 190.1, 6899.5, "", 3, "INDUSTRIAS DEL NORTE", 2025};
   return rs;
 }
 

@@ -7,11 +7,14 @@
 
 #include "reports/ReportDataSet.h"
 
+class TQuery;
+
 class ReportSource {
  public:
   struct Pair {
     Pair(QString alias, ReportDataSet& data);  // the caller keeps the data set
     Pair(QString alias, const ResultSet& rows);
+    Pair(QString alias, const TQuery& query);  // the query's rows as they are now
     QString alias;
     std::shared_ptr<ReportDataSet> data;
   };
@@ -19,6 +22,8 @@ class ReportSource {
   ReportSource() = default;  // nothing given
   ReportSource(ReportDataSet& single);
   ReportSource(const ResultSet& single);
+  ReportSource(const TQuery& single);
+  ReportSource(const std::shared_ptr<TQuery>& single);  // null: nothing given
   ReportSource(QList<Pair> pairs);
 
   bool IsGiven() const { return m_given; }

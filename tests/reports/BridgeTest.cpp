@@ -35,7 +35,7 @@ const char* kCard = R"(<report page="halfletter" margin-left="10" margin-top="10
 ResultSet Employee(const QString& name = QStringLiteral("MARÍA PEÑA"), bool reordered = false) {
   ResultSet rs;
   rs.columns = reordered ? QStringList{"NOMBRE", "CODIGO"} : QStringList{"CODIGO", "NOMBRE"};
-  rs.rows << Row{reordered ? QVariantList{name, 1042} : QVariantList{1042, name}};
+  rs.rows << Row(reordered ? QVariantList{name, 1042} : QVariantList{1042, name});
   return rs;
 }
 

@@ -15,8 +15,8 @@ ResultSet Employees(int count, int perDepartment = 1000000) {
   ResultSet rs;
   rs.columns = {"DEPTO", "CODIGO", "NOMBRE", "IMPORTE"};
   for (int i = 1; i <= count; ++i)
-    rs.rows << Row{{QStringLiteral("D%1").arg((i - 1) / perDepartment + 1), i,
-                    QStringLiteral("EMPLEADO %1").arg(i, 4, 10, QChar(u'0')), 100.5 * i}};
+    rs.rows << Row{QStringLiteral("D%1").arg((i - 1) / perDepartment + 1), i,
+                    QStringLiteral("EMPLEADO %1").arg(i, 4, 10, QChar(u'0')), 100.5 * i};
   return rs;
 }
 

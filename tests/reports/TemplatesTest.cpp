@@ -25,7 +25,7 @@ const QString kEmployee = QStringLiteral("JOSÉ ÁNGEL NÚÑEZ GÜEMES");
 ResultSet Rows(const QString& columns, const QList<QVariantList>& rows) {
   ResultSet rs;
   rs.columns = columns.split(u' ', Qt::SkipEmptyParts);
-  for (const QVariantList& r : rows) rs.rows << Row{r};
+  for (const QVariantList& r : rows) rs.rows << Row(r);
   return rs;
 }
 
@@ -198,7 +198,7 @@ QList<Case> Templates::Cases() {
         {"Quintara", "direccionEmpresa", Q("Av. Constitución 1450")}, {"Quintara", "entidadEmpresa", Q("Monterrey, Nuevo León")},
         {"Quintara", "DiasSolicitar", "'     6'"}, {"Quintara", "Fecha", "'5/1/2026'"}, {"Quintara", "DiasSaldo", "'    14.0'"},
         {"Quintara", "DiasDisponibles", "'     8.0'"}, {"ZELK", "Logo", Q(logo)}},
-       kLetter, {"SOLICITUD DE VACACIONES", kCompany, kEmployee, "Días que solicito 6", "A partir del día 5/1/2026",
+       kLetter, {"SOLICITUD DE VACACIONES", kCompany, kEmployee, "Días que solicito 6", "A partir del día 05/01/2026",
                  "Solicita", "Autoriza jefe inmediato", "MARTA O'NEILL RÍOS", "Página 1 de 1"}},
       {"peSolicitudVacacionesSF.fr3", RequestRows(),
        {{"Quintara", "Empresa", Q(kCompany)}, {"Quintara", "Registro Patronal", Q(kRegPat)}, {"Quintara", "RFC", Q(kRfc)},
