@@ -465,11 +465,4 @@ void CollectAggregates(const ExprPtr& node, QList<const ExprNode*>& out) {
   for (const auto& a : node->args) CollectAggregates(a, out);
 }
 
-bool UsesTotalPages(const ExprNode& node) {
-  if (node.kind == ExprNode::Kind::System && node.sys == SysValue::TotalPages) return true;
-  for (const auto& a : node.args)
-    if (UsesTotalPages(*a)) return true;
-  return false;
-}
-
 }  // namespace Expr

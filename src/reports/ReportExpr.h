@@ -56,8 +56,6 @@ QString Marker(const QString& what);
 
 // Every aggregate node under `node`, so the layout can keep their running values.
 void CollectAggregates(const ExprPtr& node, QList<const ExprNode*>& out);
-// True when the node (or any below) asks for the total page count.
-bool UsesTotalPages(const ExprNode& node);
 
 // Text form of a value as printed: numbers without trailing zeros, dates dd/MM/yyyy.
 QString Print(const QVariant& value);

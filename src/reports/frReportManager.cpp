@@ -147,10 +147,8 @@ bool frReportManager::Guarded(const std::function<void()>& callback) {
 
 bool frReportManager::Build(const ReportTemplate& tpl, ReportDocument& doc, QStringList& problems) {
   m_shownErrors.clear();
-  m_building = true;
   ReportLayout layout(tpl, m_sets, m_vars, [this](const std::function<void()>& f) { return Guarded(f); });
   doc = layout.Run();
-  m_building = false;
   problems = tpl.problems + layout.Problems();
   return !doc.IsEmpty();
 }

@@ -64,7 +64,6 @@ class frReportManager {
   bool m_prepared = false;
   QStringList m_problems;
   QStringList m_shownErrors;  // each distinct error is shown once per build
-  bool m_building = false;
   QHash<QString, QHash<QString, QVariant>> m_properties;
   bool m_destroyed = false;
 };

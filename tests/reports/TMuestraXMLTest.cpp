@@ -6,6 +6,7 @@
 #include "screens/reports/TMuestraXML.h"
 #include "support/QtPrinters.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Render.h"
 
 namespace {
 
@@ -30,6 +31,14 @@ TEST(TMuestraXML, ShowsTheTextUnchangedInItsWindow) {
   ASSERT_NE(salir, nullptr);
   EXPECT_EQ(salir->text(), QStringLiteral("Salir"));
   EXPECT_EQ(salir->geometry(), QRect(712, 480, 110, 29));
+}
+
+TEST(TMuestraXML, RendersToAPicture) {
+  std::unique_ptr<TMuestraXML> w(Open(kXml));
+  const QImage image = Render::Grab(w.get());
+  EXPECT_EQ(image.size(), QSize(841, 523));
+  const QString keep = qEnvironmentVariable("REPORTS_KEEP_PDF");
+  if (!keep.isEmpty()) Render::ToPng(w.get(), keep + QStringLiteral("/TMuestraXML.png"));
 }
 
 TEST(TMuestraXML, EmptyTextShowsAnEmptyBox) {
