@@ -74,6 +74,25 @@ TEST_F(Layout, PageHeaderRepeatsAndTotalPagesOnEveryPage) {
   EXPECT_TRUE(MsgSeam::Taken().isEmpty());
 }
 
+TEST_F(Layout, PageFooterSumsCoverTheirOwnPage) {
+  QString tpl = Listing();
+  tpl.replace(QStringLiteral("Página [PAGE] de [TOTALPAGES]"),
+              QStringLiteral("Filas [COUNT()] suma [FORMATNUM(SUM(IMPORTE.004))] Página [PAGE] de [TOTALPAGES]"));
+  const QString pdf = Export(tpl, Employees(100));
+  const int pages = PdfTools::Pages(pdf);
+  ASSERT_GE(pages, 2);
+  int total = 0;
+  for (int p = 1; p <= pages; ++p) {
+    const QString text = PdfTools::PageText(pdf, p);
+    const auto m = QRegularExpression(QStringLiteral("Filas (\\d+) suma")).match(text);
+    ASSERT_TRUE(m.hasMatch()) << p;
+    const auto rows = text.count(QStringLiteral("EMPLEADO ")) - text.count(QStringLiteral("ultimo EMPLEADO "));
+    EXPECT_EQ(m.captured(1).toInt(), rows) << p;
+    total += m.captured(1).toInt();
+  }
+  EXPECT_EQ(total, 100);
+}
+
 TEST_F(Layout, GroupFooterSeesItsGroupsLastRowAndItsOwnSums) {
   const QString text = PdfTools::Folded(PdfTools::Text(Export(Listing(), Employees(6, 4))));
   // D1 holds rows 1-4 (100.5+201+301.5+402), D2 rows 5-6 (502.5+603).
