@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -122,6 +123,25 @@ TEST_F(Bridge, PreviewCanBeSavedAsPdf) {
   ASSERT_EQ(MsgSeam::Taken().size(), 1);
   EXPECT_EQ(MsgSeam::Taken()[0].title, QStringLiteral("Error"));
   EXPECT_TRUE(MsgSeam::Taken()[0].text.startsWith(QStringLiteral("PDF/1  No se pudo escribir el archivo PDF")));
+}
+
+TEST_F(Bridge, PreviewPrintsTheSamePagesOnItsPrinter) {
+  frReportManager engine;
+  AssignDataSource(engine, ReportSource(Employee()));
+  engine.AddVariable(QStringLiteral("ZELK"), QStringLiteral("NombreE"), QStringLiteral("'ACEROS DEL BAJÍO'"));
+  engine.AddVariable(QStringLiteral("ZELK"), QStringLiteral("Logo"), QStringLiteral("''"));
+  ASSERT_TRUE(engine.LoadFromFile(QStringLiteral("FReports/Tarjeta.fr3")));
+  ASSERT_TRUE(engine.PrepareReport());
+  ReportPreview preview(engine.Prepared(), QStringLiteral("Tarjeta"));
+  // What the print button does, with the printer writing to a file instead of a queue.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.file("impreso.pdf"));
+  emit preview.paintRequested(&printer);
+  EXPECT_EQ(PdfTools::PageSize(dir.file("impreso.pdf")), QStringLiteral("612 x 396"));
+  const QString text = PdfTools::Folded(PdfTools::Text(dir.file("impreso.pdf")));
+  EXPECT_TRUE(text.contains(QStringLiteral("ACEROS DEL BAJÍO Empleado: 1042 MARÍA PEÑA"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Página 1 de 1")));
 }
 
 TEST_F(Bridge, SilentExportWritesOneUpperCaseSpelledFile) {
