@@ -183,7 +183,11 @@ void TRegistro::btnAceptarClick() {
 
 bool TRegistro::ValidaEmpleado() {
   const QString password = AllTrim(txtPassword->Value());
-  const Rows rows = AppData.oOperacion->peValidaEntrada(AllTrim(txtEmpleado->Value()), EncriptaPWD(password));
+  // The employee number goes into the statement bare: only digits may reach it.
+  const QString numero = AllTrim(txtEmpleado->Value());
+  for (QChar c : numero)
+    if (c < u'0' || c > u'9') return false;
+  const Rows rows = AppData.oOperacion->peValidaEntrada(numero, EncriptaPWD(password));
   if (rows.isEmpty()) return false;
   const Row& r = rows.row(1);
   if (Text::ToText(r.col(4)).startsWith(QStringLiteral("No Existe"))) return false;

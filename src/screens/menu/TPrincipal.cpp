@@ -82,13 +82,12 @@ void TPrincipal::CreateForm() {
   lblNombre->oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 14);
   lblNombre->nClrText = 0;
   lblNombre->lMultiline = false;
-  // Labels grow with what they show, as autosized labels do.
-  for (TLabel* l : {lblEmpresa, lblCodigo, lblNombre}) l->setMinimumWidth(l->width());
 
   auto button = [this](TBtnBmp*& b, const char* name, int x, int y, int w, int h, void (TPrincipal::*click)()) {
     b = TBtnBmp::New(oImage1, QString::fromLatin1(name));
     b->SetBounds(x, y, w, h);
     b->lFlat = true;
+    b->lTabStop = false;  // touch buttons: no focus frame over the pictures
     b->OnClick = [this, click] { (this->*click)(); };
   };
   button(btnAutorizaciones, "btnAutorizaciones", 548, 40, 114, 118, &TPrincipal::btnAutorizacionesClick);
@@ -114,6 +113,15 @@ void TPrincipal::applyBoxes() {
   Refresh();
 }
 
+// The labels take the width of what they show, as self-sizing labels do, so a long company
+// or employee name is not cut.
+void TPrincipal::fitLabels() {
+  for (TLabel* l : {oLabel1, lblEmpresa, lblCodigo, lblNombre}) {
+    l->setWordWrap(false);
+    l->adjustSize();
+  }
+}
+
 void TPrincipal::FormBeforeCreate() { applyBoxes(); }
 void TPrincipal::FormCreate() { applyBoxes(); }
 
@@ -122,6 +130,7 @@ void TPrincipal::FormInitialize() {
   RevisaPermisos();
   lblCodigo->cText = AppData.Codigo;
   lblNombre->cText = AppData.NombreTrabajador;
+  fitLabels();
   obtenLogoEmpresa();
   AppData.oAdo->Execute(QStringLiteral("PortalEmpleadoInicializaConfiguracionVacaciones ") + AppData.Empresa);
   LlenaVariablesSupervisor();

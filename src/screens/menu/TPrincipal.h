@@ -70,4 +70,5 @@ class TPrincipal : public TForm {
   template <class Screen>
   void AbreObjeto(bool withName = false);
   void applyBoxes();
+  void fitLabels();
 };
