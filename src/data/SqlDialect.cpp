@@ -94,6 +94,7 @@ const QList<Rewrite>& Rewrites() {
       {"datediff unit", R"(\bdatediff\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_datediff('\\1',"},
       {"dateadd unit", R"(\bdateadd\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_dateadd('\\1',"},
       {"left and right", R"(\b(left|right)\s*\()", "portal_\\1("},
+      {"transaction words", R"(\b(begin|commit|rollback)\s+tran(?:saction)?\b)", "\\1 TRANSACTION"},
       {"convert type", R"(\bconvert\s*\(\s*(\w+)\s*(\(\s*[\w\s,]*\))?\s*,)", "portal_convert('\\1\\2',"},
       {"filegroup", R"(\b(?:textimage_)?on\s*\[\s*primary\s*\])", ""},
       {"identity column", R"(\b(?:int|bigint|integer|smallint)\s+identity\s*(?:\(\s*\d+\s*,\s*\d+\s*\))?)",
@@ -130,6 +131,14 @@ QString Translate(const QString& statement) {
     out = m.captured(1) + rest + QStringLiteral(" LIMIT ") + m.captured(2);
   }
   return out;
+}
+
+bool IsNoOp(const QString& statement) {
+  static const QRegularExpression re(
+      QStringLiteral(R"(^\s*(?:set\s+(?:nocount|ansi_nulls|ansi_padding|ansi_warnings|quoted_identifier|arithabort|)"
+                     R"(concat_null_yields_null|numeric_roundabort|xact_abort|dateformat|language|datefirst)\b|print\b|use\b))"),
+      QRegularExpression::CaseInsensitiveOption);
+  return re.match(statement).hasMatch();
 }
 
 QString CodeOnly(const QString& statement) {

@@ -32,6 +32,10 @@ struct Conditional {
 };
 std::optional<Conditional> ParseConditional(const QString& statement);
 
+// Session settings and messages that mean nothing to the embedded engine: SET NOCOUNT,
+// SET ANSI_NULLS and the like, PRINT, USE.
+bool IsNoOp(const QString& statement);
+
 // The text with string literals, quoted identifiers and comments blanked out, same length:
 // lets callers search for keywords without being fooled by literal contents.
 QString CodeOnly(const QString& statement);

@@ -197,6 +197,7 @@ bool SqliteEngine::runPiece(const QString& statement, const Scope* scope, DbOutc
     if (holds == cond->negated) return true;
     return cond->statement.isEmpty() || runPiece(cond->statement, scope, out, depth);
   }
+  if (SqlDialect::IsNoOp(statement)) return true;
   if (const auto drop = ProcedureText::ParseDrop(statement)) return dropProcedure(*drop, out);
   QString error;
   if (const auto def = ProcedureText::ParseCreate(statement, &error)) {

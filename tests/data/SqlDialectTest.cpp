@@ -25,6 +25,8 @@ const Case kTranslations[] = {
     {"dateadd unit", "select DATEADD(dd, 7, fecha)", "select portal_dateadd('dd', 7, fecha)"},
     {"left and right", "select LEFT(nombre, 2), right (rfc,3) from a left join b on 1",
      "select portal_LEFT(nombre, 2), portal_right(rfc,3) from a left join b on 1"},
+    {"transaction words", "BEGIN TRAN; commit tran", "BEGIN TRANSACTION; commit TRANSACTION"},
+    {"transaction words", "ROLLBACK TRANSACTION", "ROLLBACK TRANSACTION"},
     {"convert type", "select CONVERT(varchar(11), fecha, 113)", "select portal_convert('varchar(11)', fecha, 113)"},
     {"convert type", "select convert(numeric(10,2), x)", "select portal_convert('numeric(10,2)', x)"},
     {"N literal", "select N'Peña', 'N''x'", "select 'Peña', 'N''x'"},
@@ -51,6 +53,14 @@ TEST(SqlDialect, EveryTableEntryIsExercised) {
     for (const Case& c : kTranslations) used = used || qstrcmp(c.rewrite, r.name) == 0;
     EXPECT_TRUE(used) << r.name;
   }
+}
+
+TEST(SqlDialect, SessionSettingsAreNoOps) {
+  for (const char* s : {"SET NOCOUNT ON", "set ansi_nulls on", "SET QUOTED_IDENTIFIER OFF", "PRINT 'listo'", "USE [Nomina]",
+                        "SET DATEFORMAT ymd"})
+    EXPECT_TRUE(SqlDialect::IsNoOp(QString::fromLatin1(s))) << s;
+  for (const char* s : {"update t set nocount = 1", "select 1", "settings", "insert into printers values (1)"})
+    EXPECT_FALSE(SqlDialect::IsNoOp(QString::fromLatin1(s))) << s;
 }
 
 TEST(SqlDialect, SplitsBatchesAtCompleteStatementsOnly) {

@@ -131,6 +131,18 @@ TEST_F(SqliteEngineTest, ProcedureResultsInOrderAndDefaults) {
   EXPECT_EQ(out.results[2].set.rows.first().col(3).toString(), QStringLiteral("integer"));
 }
 
+TEST_F(SqliteEngineTest, ScriptHeadersAndTransactions) {
+  ASSERT_TRUE(run(QStringLiteral("SET ANSI_NULLS ON")).ok());
+  ASSERT_TRUE(run(QStringLiteral("CREATE PROCEDURE Callado @n int AS\nBEGIN\n SET NOCOUNT ON;\n select @n\nEND")).ok());
+  const DbOutcome out = run(QStringLiteral("exec Callado 3"));
+  ASSERT_TRUE(out.ok()) << DescribeErrors(out.errors).toStdString();
+  ASSERT_EQ(out.results.size(), 1);
+  ASSERT_TRUE(run(QStringLiteral("create table tr (a int)")).ok());
+  ASSERT_TRUE(run(QStringLiteral("BEGIN TRAN; insert into tr values (1); ROLLBACK TRAN")).ok());
+  ASSERT_TRUE(run(QStringLiteral("BEGIN TRANSACTION; insert into tr values (2); COMMIT")).ok());
+  EXPECT_EQ(rows(QStringLiteral("select group_concat(a) from tr")), QStringList{QStringLiteral("2")});
+}
+
 TEST_F(SqliteEngineTest, ParametersKeepTheirDeclaredTypes) {
   ASSERT_TRUE(run(QStringLiteral("create procedure Tipos @i int, @r numeric(10,2), @t char(10), @f datetime AS "
                                  "select @i, typeof(@i), @r, typeof(@r), @t, typeof(@t), @f")).ok());
