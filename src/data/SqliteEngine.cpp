@@ -193,9 +193,8 @@ bool SqliteEngine::runBatch(const QString& batch, const Scope* scope, DbOutcome&
 bool SqliteEngine::runPiece(const QString& statement, const Scope* scope, DbOutcome& out, int depth) {
   if (const auto cond = SqlDialect::ParseConditional(statement)) {
     bool holds = false;
-    if (!evaluateCondition(cond->subquery, scope, &holds, out)) return false;
-    if (holds == cond->negated) return true;
-    return cond->statement.isEmpty() || runPiece(cond->statement, scope, out, depth);
+    if (!evaluateCondition(cond->condition, scope, &holds, out)) return false;
+    return !holds || runPiece(cond->statement, scope, out, depth);
   }
   if (SqlDialect::IsNoOp(statement)) return true;
   if (const auto drop = ProcedureText::ParseDrop(statement)) return dropProcedure(*drop, out);
@@ -260,9 +259,10 @@ bool SqliteEngine::runSql(const QString& sql, const Scope* scope, DbOutcome& out
   return true;
 }
 
-bool SqliteEngine::evaluateCondition(const QString& subquery, const Scope* scope, bool* holds, DbOutcome& out) {
+bool SqliteEngine::evaluateCondition(const QString& condition, const Scope* scope, bool* holds, DbOutcome& out) {
   DbOutcome probe;
-  if (!runSql(QStringLiteral("SELECT EXISTS (") + SqlDialect::Translate(subquery) + u')', scope, probe)) {
+  if (!runSql(QStringLiteral("SELECT CASE WHEN ") + SqlDialect::Translate(condition) + QStringLiteral(" THEN 1 ELSE 0 END"),
+              scope, probe)) {
     out.errors << probe.errors;
     return false;
   }

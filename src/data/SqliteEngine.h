@@ -34,7 +34,7 @@ class SqliteEngine : public DbEngine {
   bool runBatch(const QString& batch, const Scope* scope, DbOutcome& out, int depth);
   bool runPiece(const QString& statement, const Scope* scope, DbOutcome& out, int depth);
   bool runSql(const QString& sql, const Scope* scope, DbOutcome& out);
-  bool evaluateCondition(const QString& subquery, const Scope* scope, bool* holds, DbOutcome& out);
+  bool evaluateCondition(const QString& condition, const Scope* scope, bool* holds, DbOutcome& out);
   bool storeProcedure(const ProcedureText::Definition& def, const QString& source, DbOutcome& out);
   bool dropProcedure(const ProcedureText::Drop& drop, DbOutcome& out);
   bool callProcedure(const ProcedureText::Call& call, const Scope* scope, DbOutcome& out, int depth);

@@ -81,12 +81,18 @@ TEST(SqlDialect, ReadsTheConditionalOfTheUpdateRegister) {
       " if not exists (select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
       "OBJECTPROPERTY(id, N'IsUserTable') = 1)  CREATE TABLE dbo.ActualDB (Script   VARCHAR(100)) ON [Primary]"));
   ASSERT_TRUE(c.has_value());
-  EXPECT_TRUE(c->negated);
-  EXPECT_EQ(c->subquery, QStringLiteral("select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
-                                        "OBJECTPROPERTY(id, N'IsUserTable') = 1"));
+  EXPECT_EQ(c->condition, QStringLiteral("not exists (select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
+                                         "OBJECTPROPERTY(id, N'IsUserTable') = 1)"));
   EXPECT_EQ(c->statement, QStringLiteral("CREATE TABLE dbo.ActualDB (Script   VARCHAR(100)) ON [Primary]"));
+  const auto other = SqlDialect::ParseConditional(QStringLiteral("IF OBJECT_ID('dbo.Lista', 'P') IS NOT NULL DROP PROCEDURE dbo.Lista"));
+  ASSERT_TRUE(other.has_value());
+  EXPECT_EQ(other->condition, QStringLiteral("OBJECT_ID('dbo.Lista', 'P') IS NOT NULL"));
+  EXPECT_EQ(other->statement, QStringLiteral("DROP PROCEDURE dbo.Lista"));
+  EXPECT_EQ(SqlDialect::ParseConditional(QStringLiteral("if (select count(*) from t) = 0 insert into t values (1)"))->statement,
+            QStringLiteral("insert into t values (1)"));
   EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("if exists (select ')' ")).has_value());
   EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("select 1")).has_value());
+  EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("ifnull(a, b)")).has_value());
 }
 
 TEST(ProcedureText, ReadsDefinitions) {

@@ -111,6 +111,12 @@ TEST_F(SqliteEngineTest, UpdateRegisterIsCreatedOnceWithoutItsFilegroup) {
   // The condition holds only when the table is missing; "if exists" runs the other way round.
   EXPECT_TRUE(run(QStringLiteral("if exists (select * from sysobjects where name = 'ActualDB') drop table ActualDB")).ok());
   EXPECT_EQ(rows(QStringLiteral("select count(*) from sysobjects where name = 'ActualDB'")), QStringList{QStringLiteral("0")});
+  // The other usual guard of update scripts.
+  ASSERT_TRUE(run(QStringLiteral("create procedure dbo.Vieja as select 1")).ok());
+  ASSERT_TRUE(run(QStringLiteral("IF OBJECT_ID(N'dbo.Vieja', N'U') IS NOT NULL DROP PROCEDURE dbo.Vieja")).ok());
+  EXPECT_TRUE(run(QStringLiteral("exec Vieja")).ok());  // not a table: still there
+  ASSERT_TRUE(run(QStringLiteral("IF OBJECT_ID(N'dbo.Vieja', N'P') IS NOT NULL DROP PROCEDURE dbo.Vieja")).ok());
+  EXPECT_EQ(run(QStringLiteral("exec Vieja")).errors.value(0).native, 2812);
 }
 
 TEST_F(SqliteEngineTest, ProcedureResultsInOrderAndDefaults) {
