@@ -128,6 +128,8 @@ QString SqliteEngine::Describe() const { return QStringLiteral("SQLite ") + m_fi
 bool SqliteEngine::Open(QList<DbError>* errors) {
   Close();
   m_cache.clear();
+  m_absent.clear();
+  m_dataVersion = -1;
   const QByteArray path = m_file.toUtf8();
   sqlite3* db = nullptr;
   const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -172,6 +174,7 @@ DbOutcome SqliteEngine::Run(const QString& statement) {
     fail(out, 0, QStringLiteral("Connection closed"));
     return out;
   }
+  forgetWhenChangedElsewhere();
   QString error;
   const std::optional<ProcedureText::Definition> def = ProcedureText::ParseCreate(statement, &error);
   if (def) {
@@ -271,11 +274,25 @@ bool SqliteEngine::evaluateCondition(const QString& condition, const Scope* scop
   return true;
 }
 
+void SqliteEngine::forgetWhenChangedElsewhere() {
+  sqlite3_stmt* st = nullptr;
+  if (sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &st, nullptr) != SQLITE_OK) return;
+  const qlonglong version = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+  sqlite3_finalize(st);
+  if (version != m_dataVersion) {
+    // Another connection (another terminal, or the direct connection) may have changed procedures.
+    m_cache.clear();
+    m_absent.clear();
+    m_dataVersion = version;
+  }
+}
+
 bool SqliteEngine::hasProcedure(const QString& name) { return procedure(name).has_value(); }
 
 std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& name) {
   const QString key = name.toLower();
   if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
+  if (m_absent.contains(key)) return std::nullopt;
   sqlite3_stmt* st = nullptr;
   if (sqlite3_prepare_v2(m_db, "SELECT definition FROM portal_procedures WHERE name = ?", -1, &st, nullptr) != SQLITE_OK)
     return std::nullopt;
@@ -288,6 +305,7 @@ std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& 
     if (def) m_cache.insert(key, *def);
   }
   sqlite3_finalize(st);
+  if (!def) m_absent.insert(key);
   return def;
 }
 
@@ -308,6 +326,7 @@ bool SqliteEngine::storeProcedure(const ProcedureText::Definition& def, const QS
   if (!ok) failSqlite(out);
   sqlite3_finalize(st);
   m_cache.remove(def.name.toLower());
+  m_absent.remove(def.name.toLower());
   if (ok) out.results << DbResult{false, {}, 0};
   return ok;
 }

@@ -251,3 +251,20 @@ TEST(SqliteEngineOpen, DatabaseFileNamesEndInDb) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SqliteEngineTest, ProcedureChangedByAnotherConnectionIsSeen) {
+  ASSERT_TRUE(run(QStringLiteral("create procedure Version as select 1")).ok());
+  EXPECT_EQ(rows(QStringLiteral("exec Version")), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(run(QStringLiteral("exec Nueva")).errors.value(0).native, 2812);
+  SqliteEngine other(QStringLiteral("prueba.db"));
+  QList<DbError> errors;
+  ASSERT_TRUE(other.Open(&errors));
+  ASSERT_TRUE(other.Run(QStringLiteral("alter procedure Version as select 2")).ok());
+  ASSERT_TRUE(other.Run(QStringLiteral("create procedure Nueva as select 3")).ok());
+  EXPECT_EQ(rows(QStringLiteral("exec Version")), QStringList{QStringLiteral("2")});
+  EXPECT_EQ(rows(QStringLiteral("Nueva")), QStringList{QStringLiteral("3")});
+}
+
+}  // namespace
