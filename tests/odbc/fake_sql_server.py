@@ -2,6 +2,7 @@
 """A stand-in for SQL Server on 127.0.0.1 that speaks just enough TDS 7.4 for the portal's
 ODBC engine through FreeTDS: pre-login, login, and SQL batches answered from a small table.
 Prints its port on the first line of stdout; every batch text received goes to stderr."""
+import os
 import socket
 import struct
 import sys
@@ -199,7 +200,14 @@ def serve(conn):
                 send(conn, done(count=None))
 
 
+def exit_with_parent():
+    # The test program holds our stdin open; when it ends (even by a crash) we end too.
+    sys.stdin.read()
+    os._exit(0)
+
+
 def main():
+    threading.Thread(target=exit_with_parent, daemon=True).start()
     server = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     server.bind(('127.0.0.1', 0))
