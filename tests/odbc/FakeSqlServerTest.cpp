@@ -14,8 +14,11 @@
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
+#include "data/TRecordSet.h"
+#include "data/clsConexion.h"
 #include "data/mdlConexion.h"
 #include "odbc/OdbcDrivers.h"
+#include "toolkit/ErrorSys.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
@@ -159,6 +162,27 @@ TEST_F(FakeSqlServer, LinkBrokenBetweenTwoStatements) {
   TQuery again(ds, QStringLiteral("GENERAL"), QStringLiteral("select importe"));
   EXPECT_EQ(again.RecCount(), 1);  // connected again
   EXPECT_TRUE(ds->lConnected());
+}
+
+TEST_F(FakeSqlServer, DirectConnectionLosingItsLink) {
+  writeConfig(QStringLiteral("sa"));
+  QList<TError> handled;
+  ErrorSys::SetAnswerForTests([&](const TError& e) {
+    handled << e;
+    return ErrorChoice::Default;
+  });
+  clsConexion cnx;
+  TRecordSet rs;
+  ASSERT_TRUE(rs.Open(QStringLiteral("select password from usuarios"), cnx.Conexion()));
+  EXPECT_EQ(Text::ToCp1252(rs.Fields(0).Value().toString()), QByteArray("\x81\x8D\x8F\x90\x9D\xD1\x80"));
+  EXPECT_FALSE(rs.Open(QStringLiteral("select corte"), cnx.Conexion()));  // to the general error handler
+  ASSERT_EQ(handled.size(), 1);
+  EXPECT_EQ(handled.first().operation, QStringLiteral("TRecordSet:Open"));
+  cnx.Ejecuta(QStringLiteral("update usuarios set password = ''"));
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  EXPECT_EQ(MsgSeam::Taken().first().title, QStringLiteral("EJECUCION INCOMPLETA"));
+  EXPECT_EQ(MsgSeam::Taken().first().text, QStringLiteral("clsConexion:Ejecuta\r\nError 0: Connection closed"));
+  ErrorSys::SetAnswerForTests(nullptr);
 }
 
 }  // namespace
