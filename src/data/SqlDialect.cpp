@@ -94,6 +94,7 @@ const QList<Rewrite>& Rewrites() {
       {"datediff unit", R"(\bdatediff\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_datediff('\\1',"},
       {"dateadd unit", R"(\bdateadd\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_dateadd('\\1',"},
       {"left and right", R"(\b(left|right)\s*\()", "portal_\\1("},
+      {"transaction words", R"(\b(begin|commit|rollback)\s+tran(?:saction)?\b)", "\\1 TRANSACTION"},
       {"convert type", R"(\bconvert\s*\(\s*(\w+)\s*(\(\s*[\w\s,]*\))?\s*,)", "portal_convert('\\1\\2',"},
       {"filegroup", R"(\b(?:textimage_)?on\s*\[\s*primary\s*\])", ""},
       {"identity column", R"(\b(?:int|bigint|integer|smallint)\s+identity\s*(?:\(\s*\d+\s*,\s*\d+\s*\))?)",
@@ -132,6 +133,14 @@ QString Translate(const QString& statement) {
   return out;
 }
 
+bool IsNoOp(const QString& statement) {
+  static const QRegularExpression re(
+      QStringLiteral(R"(^\s*(?:set\s+(?:nocount|ansi_nulls|ansi_padding|ansi_warnings|quoted_identifier|arithabort|)"
+                     R"(concat_null_yields_null|numeric_roundabort|xact_abort|dateformat|language|datefirst)\b|print\b|use\b))"),
+      QRegularExpression::CaseInsensitiveOption);
+  return re.match(statement).hasMatch();
+}
+
 QString CodeOnly(const QString& statement) {
   QString out;
   out.reserve(statement.size());
@@ -163,23 +172,27 @@ QStringList SplitStatements(const QString& batch) {
 }
 
 std::optional<Conditional> ParseConditional(const QString& statement) {
-  static const QRegularExpression head(QStringLiteral("^\\s*if\\s+(not\\s+)?exists\\s*\\("),
-                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression head(QStringLiteral("^\\s*if\\b"), QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression starter(
+      QStringLiteral("(create|drop|alter|insert|update|delete|exec|execute|select|truncate|with)\\b"),
+      QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch m = head.match(statement);
   if (!m.hasMatch()) return std::nullopt;
   const QString code = CodeOnly(statement);
-  int depth = 1;
-  qsizetype i = m.capturedEnd();
-  for (; i < code.size() && depth > 0; ++i) {
-    if (code[i] == u'(') ++depth;
-    else if (code[i] == u')') --depth;
+  int depth = 0;
+  for (qsizetype i = m.capturedEnd(); i < code.size(); ++i) {
+    const QChar c = code[i];
+    if (c == u'(') ++depth;
+    else if (c == u')') --depth;
+    else if (depth == 0 && !isWordChar(code[i - 1]) &&
+             starter.match(code, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
+                 .hasMatch()) {
+      Conditional cond{statement.mid(m.capturedEnd(), i - m.capturedEnd()).trimmed(), statement.mid(i).trimmed()};
+      if (cond.condition.isEmpty()) return std::nullopt;
+      return cond;
+    }
   }
-  if (depth != 0) return std::nullopt;
-  Conditional c;
-  c.negated = !m.captured(1).isEmpty();
-  c.subquery = statement.mid(m.capturedEnd(), i - 1 - m.capturedEnd()).trimmed();
-  c.statement = statement.mid(i).trimmed();
-  return c;
+  return std::nullopt;
 }
 
 }  // namespace SqlDialect

@@ -24,13 +24,18 @@ QString Translate(const QString& statement);
 // and each piece is trimmed, without its final semicolon.
 QStringList SplitStatements(const QString& batch);
 
-// "if [not] exists (subquery) statement".
+// "if condition statement", e.g. "if not exists (subquery) create table ..." or
+// "if object_id('X') is not null drop procedure X": the statement begins at the first
+// statement word outside parentheses.
 struct Conditional {
-  bool negated = false;
-  QString subquery;   // the text between the parentheses
+  QString condition;  // a boolean SQL expression
   QString statement;  // what runs when the condition holds
 };
 std::optional<Conditional> ParseConditional(const QString& statement);
+
+// Session settings and messages that mean nothing to the embedded engine: SET NOCOUNT,
+// SET ANSI_NULLS and the like, PRINT, USE.
+bool IsNoOp(const QString& statement);
 
 // The text with string literals, quoted identifiers and comments blanked out, same length:
 // lets callers search for keywords without being fooled by literal contents.

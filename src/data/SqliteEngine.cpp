@@ -128,6 +128,8 @@ QString SqliteEngine::Describe() const { return QStringLiteral("SQLite ") + m_fi
 bool SqliteEngine::Open(QList<DbError>* errors) {
   Close();
   m_cache.clear();
+  m_absent.clear();
+  m_dataVersion = -1;
   const QByteArray path = m_file.toUtf8();
   sqlite3* db = nullptr;
   const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -172,6 +174,7 @@ DbOutcome SqliteEngine::Run(const QString& statement) {
     fail(out, 0, QStringLiteral("Connection closed"));
     return out;
   }
+  forgetWhenChangedElsewhere();
   QString error;
   const std::optional<ProcedureText::Definition> def = ProcedureText::ParseCreate(statement, &error);
   if (def) {
@@ -193,10 +196,10 @@ bool SqliteEngine::runBatch(const QString& batch, const Scope* scope, DbOutcome&
 bool SqliteEngine::runPiece(const QString& statement, const Scope* scope, DbOutcome& out, int depth) {
   if (const auto cond = SqlDialect::ParseConditional(statement)) {
     bool holds = false;
-    if (!evaluateCondition(cond->subquery, scope, &holds, out)) return false;
-    if (holds == cond->negated) return true;
-    return cond->statement.isEmpty() || runPiece(cond->statement, scope, out, depth);
+    if (!evaluateCondition(cond->condition, scope, &holds, out)) return false;
+    return !holds || runPiece(cond->statement, scope, out, depth);
   }
+  if (SqlDialect::IsNoOp(statement)) return true;
   if (const auto drop = ProcedureText::ParseDrop(statement)) return dropProcedure(*drop, out);
   QString error;
   if (const auto def = ProcedureText::ParseCreate(statement, &error)) {
@@ -259,9 +262,10 @@ bool SqliteEngine::runSql(const QString& sql, const Scope* scope, DbOutcome& out
   return true;
 }
 
-bool SqliteEngine::evaluateCondition(const QString& subquery, const Scope* scope, bool* holds, DbOutcome& out) {
+bool SqliteEngine::evaluateCondition(const QString& condition, const Scope* scope, bool* holds, DbOutcome& out) {
   DbOutcome probe;
-  if (!runSql(QStringLiteral("SELECT EXISTS (") + SqlDialect::Translate(subquery) + u')', scope, probe)) {
+  if (!runSql(QStringLiteral("SELECT CASE WHEN ") + SqlDialect::Translate(condition) + QStringLiteral(" THEN 1 ELSE 0 END"),
+              scope, probe)) {
     out.errors << probe.errors;
     return false;
   }
@@ -270,11 +274,25 @@ bool SqliteEngine::evaluateCondition(const QString& subquery, const Scope* scope
   return true;
 }
 
+void SqliteEngine::forgetWhenChangedElsewhere() {
+  sqlite3_stmt* st = nullptr;
+  if (sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &st, nullptr) != SQLITE_OK) return;
+  const qlonglong version = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+  sqlite3_finalize(st);
+  if (version != m_dataVersion) {
+    // Another connection (another terminal, or the direct connection) may have changed procedures.
+    m_cache.clear();
+    m_absent.clear();
+    m_dataVersion = version;
+  }
+}
+
 bool SqliteEngine::hasProcedure(const QString& name) { return procedure(name).has_value(); }
 
 std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& name) {
   const QString key = name.toLower();
   if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
+  if (m_absent.contains(key)) return std::nullopt;
   sqlite3_stmt* st = nullptr;
   if (sqlite3_prepare_v2(m_db, "SELECT definition FROM portal_procedures WHERE name = ?", -1, &st, nullptr) != SQLITE_OK)
     return std::nullopt;
@@ -287,6 +305,7 @@ std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& 
     if (def) m_cache.insert(key, *def);
   }
   sqlite3_finalize(st);
+  if (!def) m_absent.insert(key);
   return def;
 }
 
@@ -307,6 +326,7 @@ bool SqliteEngine::storeProcedure(const ProcedureText::Definition& def, const QS
   if (!ok) failSqlite(out);
   sqlite3_finalize(st);
   m_cache.remove(def.name.toLower());
+  m_absent.remove(def.name.toLower());
   if (ok) out.results << DbResult{false, {}, 0};
   return ok;
 }

@@ -3,6 +3,7 @@
 // Stored procedures live in the table portal_procedures of the file; sysobjects is a view
 // listing its tables (xtype 'U'), views ('V') and procedures ('P').
 #include <QHash>
+#include <QSet>
 #include <QVariant>
 
 #include "data/DbEngine.h"
@@ -34,7 +35,7 @@ class SqliteEngine : public DbEngine {
   bool runBatch(const QString& batch, const Scope* scope, DbOutcome& out, int depth);
   bool runPiece(const QString& statement, const Scope* scope, DbOutcome& out, int depth);
   bool runSql(const QString& sql, const Scope* scope, DbOutcome& out);
-  bool evaluateCondition(const QString& subquery, const Scope* scope, bool* holds, DbOutcome& out);
+  bool evaluateCondition(const QString& condition, const Scope* scope, bool* holds, DbOutcome& out);
   bool storeProcedure(const ProcedureText::Definition& def, const QString& source, DbOutcome& out);
   bool dropProcedure(const ProcedureText::Drop& drop, DbOutcome& out);
   bool callProcedure(const ProcedureText::Call& call, const Scope* scope, DbOutcome& out, int depth);
@@ -45,5 +46,9 @@ class SqliteEngine : public DbEngine {
 
   QString m_file;
   sqlite3* m_db = nullptr;
+  void forgetWhenChangedElsewhere();
+
   QHash<QString, ProcedureText::Definition> m_cache;  // lower-case name -> definition
+  QSet<QString> m_absent;                             // lower-case names known not to be procedures
+  qlonglong m_dataVersion = -1;                       // changes when another connection commits
 };

@@ -142,17 +142,20 @@ void fnPortalObjectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_int64(ctx, ObjectId(argText(argv[0])));
 }
 
-// object_id(name): the id when a table, view or stored procedure of that name exists.
-void fnObjectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
+// object_id(name[, type]): the id when a table, view or stored procedure of that name (and of
+// that type, 'U', 'V' or 'P', when given) exists.
+void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (isNull(argv[0])) return sqlite3_result_null(ctx);
   const qint64 id = ObjectId(argText(argv[0]));
   sqlite3* db = sqlite3_context_db_handle(ctx);
   sqlite3_stmt* st = nullptr;
-  if (sqlite3_prepare_v2(db, "select 1 from sysobjects where id = ?", -1, &st, nullptr) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db, "select 1 from sysobjects where id = ?1 and (?2 is null or xtype = upper(trim(?2)))", -1,
+                         &st, nullptr) != SQLITE_OK) {
     sqlite3_finalize(st);
     return sqlite3_result_null(ctx);
   }
   sqlite3_bind_int64(st, 1, id);
+  if (argc > 1) sqlite3_bind_value(st, 2, argv[1]);
   const bool found = sqlite3_step(st) == SQLITE_ROW;
   sqlite3_finalize(st);
   if (found) sqlite3_result_int64(ctx, id);
@@ -251,6 +254,7 @@ bool Register(sqlite3* db) {
       {"scope_identity", 0, fnScopeIdentity, false},
       {"portal_object_id", 1, fnPortalObjectId, true},
       {"object_id", 1, fnObjectId, false},
+      {"object_id", 2, fnObjectId, false},
       {"objectproperty", 2, fnObjectProperty, false},
   };
   for (const Fn& f : fns) {

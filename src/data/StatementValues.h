@@ -8,8 +8,15 @@
 
 namespace StatementValues {
 
-inline QString Held(const QVariant& v) { return Text::ToText(v); }
-inline QString Trimmed(const QVariant& v) { return Text::AllTrim(Text::ToText(v)); }
+// A number or code goes bare, exactly as held ("      5", "SEM", "-3.5"). Anything else that
+// would end up bare (quotes, semicolons, comments, words separated by blanks) could change the
+// statement, so it goes as a quoted literal instead and the server rejects it as a bad value.
+QString Held(const QVariant& v);
+QString Trimmed(const QVariant& v);  // as Held, without surrounding blanks
 inline QString InQuotes(const QVariant& v) { return Text::EscapeQuotes(Text::ToText(v)); }
+inline QString TrimmedInQuotes(const QVariant& v) { return InQuotes(Text::AllTrim(Text::ToText(v))); }
+
+// Whether a text may go bare.
+bool IsPlainCode(const QString& text);
 
 }  // namespace StatementValues

@@ -31,13 +31,14 @@ void TConnection::Close() {
   StatementJournal::Record({JournalEntry::Kind::Disconnect, kChannel, ConnectionTexts::Masked(m_text), true, QString()});
 }
 
-DbOutcome TConnection::Execute(const QString& statement) {
+DbOutcome TConnection::Execute(const QString& statement, bool query) {
   DbOutcome out;
   if (!IsOpen()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
   else out = m_engine->Run(statement);
   QString outcome;
   if (!out.ok()) outcome = DescribeErrors(out.errors);
   else if (const DbResult* r = out.firstRowSet()) outcome = QStringLiteral("%1 filas").arg(r->set.rows.size());
-  StatementJournal::Record({JournalEntry::Kind::Statement, kChannel, statement, out.ok(), outcome});
+  StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kChannel, statement,
+                            out.ok(), outcome});
   return out;
 }

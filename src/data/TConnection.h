@@ -18,7 +18,8 @@ class TConnection {
   bool IsOpen() const { return m_engine && m_engine->IsOpen(); }
   void Close();
   // Runs a statement; a closed connection gives the single error "Connection closed".
-  DbOutcome Execute(const QString& statement);
+  // `query` marks it in the journal as one that reads rows (a recordset).
+  DbOutcome Execute(const QString& statement, bool query = false);
 
   // Tests may hand the connection an engine instead of translating the text.
   void UseEngine(std::unique_ptr<DbEngine> engine) { m_engine = std::move(engine); m_engineGiven = true; }

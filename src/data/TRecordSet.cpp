@@ -8,7 +8,7 @@ bool TRecordSet::Open(const QString& statement, const std::shared_ptr<TConnectio
   return ErrorSys::Guard([&](TError& error) {
     DbOutcome out;
     if (!connection || !connection->IsOpen()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
-    else out = connection->Execute(statement);
+    else out = connection->Execute(statement, true);
     if (!out.ok()) {
       error.subSystem = QStringLiteral("BD");
       error.genCode = static_cast<int>(out.errors.first().native);

@@ -41,8 +41,9 @@ std::shared_ptr<TQuery> mdlNomina::obtenReportesListadoRecibos(const QVariant& a
   return ResultShapes::OpenQuery(
       QStringLiteral("exec pePortalPatronObtenListadoRecibos ") +
       periodsAndFlags(tipoNomina, year, periodoInicial, periodoFinal, aguinaldo, fondoAhorro, otras) +
-      Trimmed(AppData.oLlaveTemporal) + u',' + Text::Transform(Trimmed(codigo), QStringLiteral("9999999")) +
-      QStringLiteral(",'") + InQuotes(AppData.Afiliacion) + QStringLiteral("',") + AppData.Empresa);
+      Trimmed(AppData.oLlaveTemporal) + u',' +
+      Held(Text::Transform(Text::AllTrim(Text::ToText(codigo)), QStringLiteral("9999999"))) + QStringLiteral(",'") +
+      InQuotes(AppData.Afiliacion) + QStringLiteral("',") + Held(AppData.Empresa));
 }
 
 std::shared_ptr<TQuery> mdlNomina::obtenReportesRecibo(const QVariant& nomina, const QVariant& year,

@@ -10,8 +10,8 @@ using ResultShapes::RowsOf;
 
 namespace {
 
-QString empresa() { return AppData.Empresa; }
-QString codigo() { return AppData.Codigo; }
+QString empresa() { return Held(AppData.Empresa); }
+QString codigo() { return Held(AppData.Codigo); }
 
 Listado listado(const QString& statement, bool tipo) {
   Listado out;
@@ -93,10 +93,10 @@ bool mdlOperacion::ModificaPortalMarcasRecibos(const QVariant& empresa, const QV
                                                const QVariant& periodo, const QVariant& ayo_operacion,
                                                const QVariant& columna) {
   return ResultShapes::Statement(QStringLiteral("exec ModificaPortalMarcasRecibos ") + Trimmed(empresa) + u',' +
-                                 Trimmed(codigo) + QStringLiteral(",'") + InQuotes(Trimmed(nomina)) +
-                                 QStringLiteral("','") + InQuotes(Trimmed(periodo)) + QStringLiteral("','") +
-                                 InQuotes(Trimmed(ayo_operacion)) + QStringLiteral("','") +
-                                 InQuotes(Trimmed(columna)) + u'\'');
+                                 Trimmed(codigo) + QStringLiteral(",'") + TrimmedInQuotes(nomina) +
+                                 QStringLiteral("','") + TrimmedInQuotes(periodo) + QStringLiteral("','") +
+                                 TrimmedInQuotes(ayo_operacion) + QStringLiteral("','") +
+                                 TrimmedInQuotes(columna) + u'\'');
 }
 
 Rows mdlOperacion::obtenConfiguraEmail(const QVariant& empresa) {
@@ -113,7 +113,7 @@ Rows mdlOperacion::obtenDepartamentoPuestoParaAutorizacion(const QVariant& empre
 
 Rows mdlOperacion::obtenSolicitudesDeEmpleado(const QVariant& tipo, const QVariant& codigo) {
   return RowsOf(QStringLiteral(" EXEC dbo.PortaEmpleado_PendientesAutorizar ") + empresa() + u',' + Held(codigo) +
-                u',' + Text::Transform(tipo, QStringLiteral("99999999")));
+                u',' + Held(Text::Transform(tipo, QStringLiteral("99999999"))));
 }
 
 bool mdlOperacion::insertaFlujo(const QVariant& tipoSolicitud, const QVariant& nombreFlujo, const QVariant& empresa) {

@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 
 #include "DataFixture.h"
+#include "data/StatementValues.h"
 #include "data/TQuery.h"
 #include "data/mdlNomina.h"
 #include "data/mdlOperacion.h"
@@ -270,3 +271,33 @@ TEST_F(OperacionShapes, FailingQueryShowsTheAlertAndGivesTheDefault) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StatementValues, PlainCodesGoBareAnythingElseQuoted) {
+  struct Case {
+    const char* value;
+    const char* sent;
+  };
+  const Case cases[] = {
+      {"      5", "      5"},  {"SEM", "SEM"},       {"-3.5", "-3.5"},       {"", ""},
+      {"12 ", "12 "},           {"1;drop table x", "'1;drop table x'"},   {"1 or 1=1", "'1 or 1=1'"},
+      {"5--", "'5--'"},         {"O'Brien", "'O''Brien'"},               {"1/*x*/", "'1/*x*/'"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(StatementValues::Held(QString::fromUtf8(c.value)), QString::fromUtf8(c.sent)) << c.value;
+  EXPECT_EQ(StatementValues::Held(QVariant(2024)), QStringLiteral("2024"));
+  EXPECT_EQ(StatementValues::Trimmed(QStringLiteral("  7 ")), QStringLiteral("7"));
+}
+
+}  // namespace
+
+TEST_F(OperacionShapes, HostileCodeCannotChangeTheStatement) {
+  mdlOperacion o;
+  EXPECT_TRUE(o.peValidaEntrada(QStringLiteral("12;delete from usuarios"), QStringLiteral("x")).isEmpty());
+  EXPECT_EQ(StatementJournal::Last(), QStringLiteral("exec peValidaEntrada '12;delete from usuarios','x',0,0"));
+  ASSERT_EQ(boxes().size(), 1);  // the server refuses the value
+  EXPECT_TRUE(boxes().first().text.startsWith(QStringLiteral("Error 8114")));
+  TQuery count(AppData.oAdo, QStringLiteral("GENERAL"), QStringLiteral("select count(*) from usuarios"));
+  EXPECT_EQ(count.GetRows().row(1).col(1).toLongLong(), 3);
+}

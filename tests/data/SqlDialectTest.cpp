@@ -25,6 +25,8 @@ const Case kTranslations[] = {
     {"dateadd unit", "select DATEADD(dd, 7, fecha)", "select portal_dateadd('dd', 7, fecha)"},
     {"left and right", "select LEFT(nombre, 2), right (rfc,3) from a left join b on 1",
      "select portal_LEFT(nombre, 2), portal_right(rfc,3) from a left join b on 1"},
+    {"transaction words", "BEGIN TRAN; commit tran", "BEGIN TRANSACTION; commit TRANSACTION"},
+    {"transaction words", "ROLLBACK TRANSACTION", "ROLLBACK TRANSACTION"},
     {"convert type", "select CONVERT(varchar(11), fecha, 113)", "select portal_convert('varchar(11)', fecha, 113)"},
     {"convert type", "select convert(numeric(10,2), x)", "select portal_convert('numeric(10,2)', x)"},
     {"N literal", "select N'Peña', 'N''x'", "select 'Peña', 'N''x'"},
@@ -53,6 +55,14 @@ TEST(SqlDialect, EveryTableEntryIsExercised) {
   }
 }
 
+TEST(SqlDialect, SessionSettingsAreNoOps) {
+  for (const char* s : {"SET NOCOUNT ON", "set ansi_nulls on", "SET QUOTED_IDENTIFIER OFF", "PRINT 'listo'", "USE [Nomina]",
+                        "SET DATEFORMAT ymd"})
+    EXPECT_TRUE(SqlDialect::IsNoOp(QString::fromLatin1(s))) << s;
+  for (const char* s : {"update t set nocount = 1", "select 1", "settings", "insert into printers values (1)"})
+    EXPECT_FALSE(SqlDialect::IsNoOp(QString::fromLatin1(s))) << s;
+}
+
 TEST(SqlDialect, SplitsBatchesAtCompleteStatementsOnly) {
   const QStringList parts = SqlDialect::SplitStatements(QStringLiteral(
       "insert into t values ('a;b');\r\n"
@@ -71,12 +81,18 @@ TEST(SqlDialect, ReadsTheConditionalOfTheUpdateRegister) {
       " if not exists (select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
       "OBJECTPROPERTY(id, N'IsUserTable') = 1)  CREATE TABLE dbo.ActualDB (Script   VARCHAR(100)) ON [Primary]"));
   ASSERT_TRUE(c.has_value());
-  EXPECT_TRUE(c->negated);
-  EXPECT_EQ(c->subquery, QStringLiteral("select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
-                                        "OBJECTPROPERTY(id, N'IsUserTable') = 1"));
+  EXPECT_EQ(c->condition, QStringLiteral("not exists (select * from dbo.sysobjects   where id = object_id(N'ActualDB') and "
+                                         "OBJECTPROPERTY(id, N'IsUserTable') = 1)"));
   EXPECT_EQ(c->statement, QStringLiteral("CREATE TABLE dbo.ActualDB (Script   VARCHAR(100)) ON [Primary]"));
+  const auto other = SqlDialect::ParseConditional(QStringLiteral("IF OBJECT_ID('dbo.Lista', 'P') IS NOT NULL DROP PROCEDURE dbo.Lista"));
+  ASSERT_TRUE(other.has_value());
+  EXPECT_EQ(other->condition, QStringLiteral("OBJECT_ID('dbo.Lista', 'P') IS NOT NULL"));
+  EXPECT_EQ(other->statement, QStringLiteral("DROP PROCEDURE dbo.Lista"));
+  EXPECT_EQ(SqlDialect::ParseConditional(QStringLiteral("if (select count(*) from t) = 0 insert into t values (1)"))->statement,
+            QStringLiteral("insert into t values (1)"));
   EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("if exists (select ')' ")).has_value());
   EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("select 1")).has_value());
+  EXPECT_FALSE(SqlDialect::ParseConditional(QStringLiteral("ifnull(a, b)")).has_value());
 }
 
 TEST(ProcedureText, ReadsDefinitions) {

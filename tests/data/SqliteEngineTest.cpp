@@ -111,6 +111,12 @@ TEST_F(SqliteEngineTest, UpdateRegisterIsCreatedOnceWithoutItsFilegroup) {
   // The condition holds only when the table is missing; "if exists" runs the other way round.
   EXPECT_TRUE(run(QStringLiteral("if exists (select * from sysobjects where name = 'ActualDB') drop table ActualDB")).ok());
   EXPECT_EQ(rows(QStringLiteral("select count(*) from sysobjects where name = 'ActualDB'")), QStringList{QStringLiteral("0")});
+  // The other usual guard of update scripts.
+  ASSERT_TRUE(run(QStringLiteral("create procedure dbo.Vieja as select 1")).ok());
+  ASSERT_TRUE(run(QStringLiteral("IF OBJECT_ID(N'dbo.Vieja', N'U') IS NOT NULL DROP PROCEDURE dbo.Vieja")).ok());
+  EXPECT_TRUE(run(QStringLiteral("exec Vieja")).ok());  // not a table: still there
+  ASSERT_TRUE(run(QStringLiteral("IF OBJECT_ID(N'dbo.Vieja', N'P') IS NOT NULL DROP PROCEDURE dbo.Vieja")).ok());
+  EXPECT_EQ(run(QStringLiteral("exec Vieja")).errors.value(0).native, 2812);
 }
 
 TEST_F(SqliteEngineTest, ProcedureResultsInOrderAndDefaults) {
@@ -129,6 +135,18 @@ TEST_F(SqliteEngineTest, ProcedureResultsInOrderAndDefaults) {
   EXPECT_EQ(out.results[2].set.rows.first().col(1), QVariant(qlonglong(10)));
   EXPECT_TRUE(out.results[2].set.rows.first().col(2).isNull());
   EXPECT_EQ(out.results[2].set.rows.first().col(3).toString(), QStringLiteral("integer"));
+}
+
+TEST_F(SqliteEngineTest, ScriptHeadersAndTransactions) {
+  ASSERT_TRUE(run(QStringLiteral("SET ANSI_NULLS ON")).ok());
+  ASSERT_TRUE(run(QStringLiteral("CREATE PROCEDURE Callado @n int AS\nBEGIN\n SET NOCOUNT ON;\n select @n\nEND")).ok());
+  const DbOutcome out = run(QStringLiteral("exec Callado 3"));
+  ASSERT_TRUE(out.ok()) << DescribeErrors(out.errors).toStdString();
+  ASSERT_EQ(out.results.size(), 1);
+  ASSERT_TRUE(run(QStringLiteral("create table tr (a int)")).ok());
+  ASSERT_TRUE(run(QStringLiteral("BEGIN TRAN; insert into tr values (1); ROLLBACK TRAN")).ok());
+  ASSERT_TRUE(run(QStringLiteral("BEGIN TRANSACTION; insert into tr values (2); COMMIT")).ok());
+  EXPECT_EQ(rows(QStringLiteral("select group_concat(a) from tr")), QStringList{QStringLiteral("2")});
 }
 
 TEST_F(SqliteEngineTest, ParametersKeepTheirDeclaredTypes) {
@@ -230,6 +248,23 @@ TEST(SqliteEngineOpen, DatabaseFileNamesEndInDb) {
   EXPECT_TRUE(SqliteEngine::NamesDatabaseFile(QStringLiteral("datos/Nomina.DB ")));
   EXPECT_FALSE(SqliteEngine::NamesDatabaseFile(QStringLiteral("NOMINA")));
   EXPECT_FALSE(SqliteEngine::NamesDatabaseFile(QStringLiteral("nomina.dbx")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SqliteEngineTest, ProcedureChangedByAnotherConnectionIsSeen) {
+  ASSERT_TRUE(run(QStringLiteral("create procedure Version as select 1")).ok());
+  EXPECT_EQ(rows(QStringLiteral("exec Version")), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(run(QStringLiteral("exec Nueva")).errors.value(0).native, 2812);
+  SqliteEngine other(QStringLiteral("prueba.db"));
+  QList<DbError> errors;
+  ASSERT_TRUE(other.Open(&errors));
+  ASSERT_TRUE(other.Run(QStringLiteral("alter procedure Version as select 2")).ok());
+  ASSERT_TRUE(other.Run(QStringLiteral("create procedure Nueva as select 3")).ok());
+  EXPECT_EQ(rows(QStringLiteral("exec Version")), QStringList{QStringLiteral("2")});
+  EXPECT_EQ(rows(QStringLiteral("Nueva")), QStringList{QStringLiteral("3")});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "support/QtPrinters.h"
 
+#include "data/ConnectionDialog.h"
 #include "data/OdbcEngine.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
@@ -50,6 +51,27 @@ TEST_F(OdbcPostgres, ConnectsWithThePasswordAndRefusesAWrongOne) {
   EXPECT_TRUE(errors.first().message.contains(QStringLiteral("password"), Qt::CaseInsensitive))
       << DescribeErrors(errors).toStdString();
   EXPECT_NE(errors.first().native, 0);
+}
+
+TEST_F(OdbcPostgres, WrongPasswordOnTheSessionDataSourceShowsTheAlert) {
+  auto ds = std::make_shared<TDataSource>();
+  ds->cConnect = PostgresServer::Instance().ConnectionText(QStringLiteral("texto"), QStringLiteral("mala"));
+  int asked = 0;
+  ConnectionDialog::SetHookForTests([&](const ConnectionChoice&) -> std::optional<ConnectionChoice> {
+    ++asked;
+    return std::nullopt;
+  });
+  ds->SetConnected(true);
+  ConnectionDialog::SetHookForTests(nullptr);
+  EXPECT_FALSE(ds->lConnected());
+  EXPECT_EQ(asked, 1);
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  const MsgSeam::Shown box = MsgSeam::Taken().first();
+  EXPECT_EQ(box.kind, MsgKind::Alert);
+  EXPECT_EQ(box.title, TDataSource::AlertTitle());
+  EXPECT_TRUE(box.text.startsWith(QStringLiteral("Error "))) << box.text.toStdString();
+  EXPECT_TRUE(box.text.contains(QStringLiteral("password authentication failed"))) << box.text.toStdString();
+  EXPECT_FALSE(ds->Execute(QStringLiteral("select 1")));
 }
 
 TEST_F(OdbcPostgres, UnreachableServerFailsAtOnce) {
