@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -21,7 +22,7 @@ SeamState& seam() {
 
 QString titleOrApp(const QString& title) {
   if (!title.isEmpty()) return title;
-  return QApplication::applicationDisplayName();
+  return Application::Title();
 }
 
 bool show(MsgKind kind, const QVariant& value, const QString& rawTitle) {
@@ -54,7 +55,9 @@ bool show(MsgKind kind, const QVariant& value, const QString& rawTitle) {
     box.exec();
     return box.clickedButton() == yes;
   }
-  box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
   box.exec();
   return true;
 }

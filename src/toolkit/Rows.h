@@ -4,14 +4,18 @@
 #include <QList>
 #include <QStringList>
 #include <QVariant>
-#include <initializer_list>
+#include <utility>
 
 struct Row {
   QVariantList values;
 
   Row() = default;
   Row(QVariantList v) : values(std::move(v)) {}
-  Row(std::initializer_list<QVariant> v) : values(v) {}
+  // Row{1, "name", 12.5}: two or more column values. (No initializer-list constructor, so
+  // that Row{someList} keeps the list's values as columns.)
+  template <class A, class B, class... More>
+  Row(A&& a, B&& b, More&&... more)
+      : values{QVariant(std::forward<A>(a)), QVariant(std::forward<B>(b)), QVariant(std::forward<More>(more))...} {}
 
   // Column n counted from 1; an invalid QVariant past the end.
   QVariant col(int n) const { return n >= 1 && n <= values.size() ? values[n - 1] : QVariant(); }

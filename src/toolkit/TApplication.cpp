@@ -14,6 +14,7 @@ struct AppState {
   QPointer<TForm> main;
   QEventLoop* loop = nullptr;
   bool checkPending = false;
+  QString title;
 };
 
 AppState& state() {
@@ -51,8 +52,10 @@ void checkWindows() {
 
 namespace Application {
 
-void SetTitle(const QString& title) { QGuiApplication::setApplicationDisplayName(title); }
-QString Title() { return QGuiApplication::applicationDisplayName(); }
+// Kept apart from Qt's display name: a display name set there is appended to every window
+// caption on X11 and Wayland, and the captions of the screens are exact texts.
+void SetTitle(const QString& title) { state().title = title; }
+QString Title() { return state().title.isEmpty() ? QGuiApplication::applicationDisplayName() : state().title; }
 void SetIcon(const QIcon& icon) { QGuiApplication::setWindowIcon(icon); }
 QIcon Icon() { return QGuiApplication::windowIcon(); }
 

@@ -13,7 +13,7 @@ class TForm;
 
 namespace Application {
 
-void SetTitle(const QString& title);  // the display name; message boxes use it as default title
+void SetTitle(const QString& title);  // message boxes without a title carry it
 QString Title();
 void SetIcon(const QIcon& icon);
 QIcon Icon();

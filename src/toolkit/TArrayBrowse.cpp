@@ -221,6 +221,28 @@ class DividerDelegate : public QStyledItemDelegate {
   TArrayBrowse* m_b;
 };
 
+// The table with room for the filter bar between the column headers and the rows.
+class FilterTableView : public QTableView {
+ public:
+  explicit FilterTableView(QWidget* parent) : QTableView(parent) {}
+  QWidget* bar = nullptr;
+
+ protected:
+  void updateGeometries() override {
+    QTableView::updateGeometries();
+    if (!bar) return;
+    const int extra = bar->isVisibleTo(this) ? bar->height() : 0;
+    const QMargins m = viewportMargins();
+    const int headerHeight = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->height();
+    if (m.top() != headerHeight + extra) setViewportMargins(m.left(), headerHeight + extra, m.right(), m.bottom());
+    const QRect vg = viewport()->geometry();
+    horizontalHeader()->setGeometry(vg.left(), vg.top() - headerHeight - extra, vg.width(), headerHeight);
+    if (!verticalHeader()->isHidden())
+      verticalHeader()->setGeometry(vg.left() - m.left(), vg.top(), m.left(), vg.height());
+    bar->setGeometry(vg.left(), vg.top() - extra, vg.width(), extra);
+  }
+};
+
 // ---- browse ---------------------------------------------------------------------------
 
 TArrayBrowse::TArrayBrowse(QWidget* parent, const QString& name)
@@ -267,12 +289,12 @@ TArrayBrowse::TArrayBrowse(QWidget* parent, const QString& name)
                      applyLayout();
                    }),
       m_model(new ArrayModel(this)),
-      m_table(new QTableView(this)),
-      m_filterBar(new QWidget(this)) {
+      m_table(new FilterTableView(this)),
+      m_filterBar(new QWidget(m_table)) {
+  static_cast<FilterTableView*>(m_table)->bar = m_filterBar;
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(m_filterBar);
   layout->addWidget(m_table);
   m_table->setObjectName(name + QStringLiteral(".view"));
   m_table->setModel(m_model);
@@ -467,14 +489,16 @@ void TArrayBrowse::applyLayout() {
     m_table->setColumnWidth(c, m_columns[c]->m_width);
   }
   m_filterBar->setVisible(m_filterOn);
-  m_filterBar->setFixedHeight(std::max(22, m_rowHeight - 6));
+  m_filterBar->setFixedHeight(std::max(22, m_rowHeight - 4));
+  m_table->updateGeometry();
+  static_cast<FilterTableView*>(m_table)->doItemsLayout();
   placeFilterBar();
 }
 
 void TArrayBrowse::placeFilterBar() {
   if (!m_filterOn) return;
   const QHeaderView* h = m_table->horizontalHeader();
-  const int offset = (m_recSel ? m_table->verticalHeader()->width() : 0) + m_table->frameWidth();
+  const int offset = 0;
   for (int c = 0; c < m_filterEdits.size(); ++c) {
     QLineEdit* e = m_filterEdits[c];
     if (m_columns[c]->m_hidden) {

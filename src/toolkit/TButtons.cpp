@@ -44,7 +44,7 @@ void TBtnBmp::paintEvent(QPaintEvent*) {
   const QString caption = QString(text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   const QRect inner = r.adjusted(4, 4, -4, -4).translated(down ? 1 : 0, down ? 1 : 0);
   QRect textRect = inner;
-  if (!m_bitmap.isEmpty()) {
+  if (!m_bitmap.isEmpty() && Pictures::Exists(m_bitmap)) {
     QRect picRect = inner;
     if (!caption.isEmpty()) {
       // Picture at the left, caption beside it.

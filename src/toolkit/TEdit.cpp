@@ -27,7 +27,7 @@ bool fitsMask(QChar p, QChar c) {
 }  // namespace
 
 TEdit::TEdit(QWidget* parent, const QString& name) : TControl(parent, name), m_line(new QLineEdit(this)) {
-  m_line->setObjectName(name);
+  m_line->setObjectName(name + QStringLiteral(".editor"));
   m_line->setGeometry(rect());
   m_line->installEventFilter(this);
   // The password mask is an asterisk, as the terminal has always shown it.
@@ -63,7 +63,7 @@ void TEdit::setMultiline(bool on) {
   const QString current = text();
   if (on) {
     m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(objectName());
+    m_memo->setObjectName(objectName() + QStringLiteral(".editor"));
     m_memo->setGeometry(rect());
     m_memo->setReadOnly(m_line->isReadOnly());
     m_memo->setFont(font());

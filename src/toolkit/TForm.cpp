@@ -149,6 +149,13 @@ void TForm::showWindow() {
 
 void TForm::Show() {
   setAttribute(Qt::WA_DeleteOnClose);
+  // Form type 2: a window that belongs to the main window (kept above it, closed with it).
+  if (nFormType == 2 && !lModal && !parentWidget()) {
+    TForm* main = Application::MainWindow();
+    if (main && main != this) setParent(main, windowFlags());
+  }
+  // A modal window shown without waiting still blocks the others while it is open.
+  if (lModal) setWindowModality(Qt::ApplicationModal);
   showWindow();
 }
 

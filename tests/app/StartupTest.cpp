@@ -8,6 +8,7 @@
 
 #include "app/AppData.h"
 #include "app/Startup.h"
+#include "screens/login/TRegistro.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "toolkit/TApplication.h"
@@ -39,6 +40,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write(bytes);
 }
+
+TForm* MakeLoginForTests() { return TForm::New<TRegistro>(); }
 
 QStringList messages;
 void collect(QtMsgType, const QMessageLogContext&, const QString& msg) { messages << msg; }
@@ -144,4 +147,28 @@ TEST(Startup, SessionKeysAreCreatedInOrderWithTheirInitialValues) {
 
   PortalRun({QStringLiteral("portal-empleado")}, closingLogin());
   EXPECT_EQ(AppData.UsuarioGet, "") << "no argument leaves it empty";
+}
+
+TEST(Startup, LoginWindowHasItsSizeCaptionAndBackground) {
+  ScopedWorkDir dir;
+  QString caption;
+  QSize client;
+  bool closeBox = true;
+  QImage picture;
+  PortalRun({QStringLiteral("portal-empleado")}, [&] {
+    TForm* login = MakeLoginForTests();
+    login->OnShow = [&, login] {
+      caption = login->windowTitle();
+      client = login->size();
+      closeBox = login->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+      picture = login->grab().toImage();
+      QTimer::singleShot(0, login, [login] { login->Close(); });
+    };
+    return login;
+  });
+  EXPECT_EQ(caption, "Portal del Empleado - Última actualización: 26/01/2024");
+  EXPECT_EQ(client, QSize(1017, 698));
+  EXPECT_FALSE(closeBox);
+  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+  EXPECT_TRUE(picture.save(QStringLiteral(PORTAL_BINARY_DIR "/screens/login-vacio.png")));
 }

@@ -194,3 +194,16 @@ TEST_F(GridFixture, RowHeightHeaderHeightAndRecordSelector) {
   EXPECT_EQ(grid->View()->model()->headerData(0, Qt::Vertical).toString(), QString(QChar(0x25B6)));
   EXPECT_EQ(grid->View()->model()->headerData(1, Qt::Vertical).toString(), "");
 }
+
+TEST(Rows, BuiltFromValuesOrFromAList) {
+  const QVariantList list{1, QStringLiteral("dos"), 3.5};
+  EXPECT_EQ(Row{list}.count(), 3) << "a list gives its values as columns";
+  EXPECT_EQ(Row(list).col(2), QVariant(QStringLiteral("dos")));
+  const Row r{7, QStringLiteral("x")};
+  EXPECT_EQ(r.count(), 2);
+  EXPECT_EQ(r.col(1), QVariant(7));
+  EXPECT_FALSE(r.col(3).isValid());
+  Row grow;
+  grow.setCol(3, QStringLiteral("c"));
+  EXPECT_EQ(grow.count(), 3);
+}

@@ -220,3 +220,23 @@ TEST(Application, ClosingTheMainWindowPassesTheRoleToTheNextVisibleWindow) {
   Application::Run();
   EXPECT_EQ(trace, QStringList({"menu is main: 1", "new login is main: 1"}));
 }
+
+// The login screen resets its keyboard state whenever it becomes active again, for example
+// after a dialog over it closes.
+TEST(Form, OnActivateFiresWhenTheWindowBecomesActiveAgain) {
+  auto* owner = TForm::New<TProbe>();
+  int activations = 0;
+  owner->OnActivate = [&] { ++activations; };
+  owner->Show();
+  QCoreApplication::processEvents();
+  const int afterShow = activations;
+  EXPECT_GE(afterShow, 1);
+  auto* dlg = TForm::New<TProbe>(owner);
+  QTimer::singleShot(0, [dlg] { dlg->btnAceptar->Press(); });
+  dlg->ShowModal();
+  QCoreApplication::processEvents();
+  EXPECT_GT(activations, afterShow);
+  EXPECT_TRUE(owner->isActiveWindow());
+  owner->Close();
+  flushDeletes();
+}
