@@ -1,0 +1,100 @@
+// Report engine speed: a one-page payroll receipt and a 500-row listing, each to a PDF file.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "reports/GeneraFastReports.h"
+#include "toolkit/MsgBox.h"
+
+namespace {
+
+// The delivered templates in a scratch working directory.
+class Workspace {
+ public:
+  Workspace() {
+    QDir::setCurrent(m_dir.path());
+    QDir().mkpath(QStringLiteral("FReports"));
+    const QDir source(QStringLiteral(PORTAL_SOURCE_DIR "/FReports"));
+    for (const QString& f : source.entryList({QStringLiteral("*.fr3")}, QDir::Files))
+      QFile::copy(source.filePath(f), QStringLiteral("FReports/") + f);
+  }
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+Workspace& Work() {
+  static Workspace w;
+  return w;
+}
+
+ResultSet Receipt() {
+  ResultSet rs;
+  rs.columns = QStringLiteral("empresa nombre_empresa rfc_empresa registro_patronal codigo nombre rfc curp afiliacion "
+                              "departamento puesto ayo periodo nomina tipo_nomina inicio cierre fecha_pago dias "
+                              "sueldo_diario tipo concepto descripcion importe percepcion deduccion total_percepciones "
+                              "total_deducciones neto uuid")
+                   .split(u' ');
+  for (int i = 0; i < 12; ++i) {
+    const bool p = i < 6;
+    rs.rows << Row{3, "INDUSTRIAS DEL NORTE S.A. DE C.V.", "IND010101AB1", "Y5412345106", 1042, "JOSÉ NÚÑEZ",
+                    "NUGJ850101AB1", "NUGJ850101HNLXXX09", "43018512345", "PRODUCCIÓN", "SUPERVISOR", 2025, 5, 1,
+                    "Quincenal", "01/03/2025", "15/03/2025", "15/03/2025", 15, 500.0, p ? "P" : "D",
+                    QString::number(i + 1), "Concepto", 100.0 * (i + 1), p ? 100.0 * (i + 1) : 0.0,
+                    p ? 0.0 : 100.0 * (i + 1), 2100.0, 5700.0, -3600.0, "UUID"};
+  }
+  return rs;
+}
+
+ResultSet Listing(int count) {
+  ResultSet rs;
+  rs.columns = QStringLiteral("nomina periodo codigo tipo_nomina nombre_nomina nombre inicio cierre dias total_sueldo "
+                              "total_percepciones total_deducciones total_isr total_imss neto mail empresa "
+                              "nombre_empresa ayo")
+                   .split(u' ');
+  for (int i = 0; i < count; ++i)
+    rs.rows << Row{1, i + 1, 1042, "Quincenal", "QUINCENAL CONFIANZA", "JOSÉ NÚÑEZ", "01/03/2025", "15/03/2025", 15,
+                    7500.0, 8100.0, 1200.5, 900.25, 190.1, 6899.5, "", 3, "INDUSTRIAS DEL NORTE", 2025};
+  return rs;
+}
+
+const ReportVariables kVars = {{"ZELK", "Nombre.Empresa", "'INDUSTRIAS DEL NORTE S.A. DE C.V.'"},
+                               {"ZELK", "RFC.Empresa", "'IND010101AB1'"},
+                               {"ZELK", "REG_PAT.Empresa", "'Y5412345106'"},
+                               {"ZELK", "PeriodoDE", "'01/03/2025'"},
+                               {"ZELK", "PeriodoA", "'15/03/2025'"},
+                               {"ZELK", "TipoNomina", "'Quincenal'"},
+                               {"ZELK", "NombreNomina", "'QUINCENAL'"},
+                               {"ZELK", "PeriodoImprimir", "'5'"}};
+
+void OneReceiptToPdf(benchmark::State& state) {
+  Work();
+  const ResultSet rows = Receipt();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GeneraFastReportsPDF(QStringLiteral("ReciboPortalCarta.fr3"), {}, rows, false, kVars,
+                                                  QStringLiteral("recibo")));
+}
+BENCHMARK(OneReceiptToPdf)->Unit(benchmark::kMillisecond);
+
+void ListingOf500RowsToPdf(benchmark::State& state) {
+  Work();
+  const ResultSet rows = Listing(500);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GeneraFastReportsPDF(QStringLiteral("listadoRecibos.fr3"), {}, rows, false, kVars,
+                                                  QStringLiteral("listado")));
+}
+BENCHMARK(ListingOf500RowsToPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  MsgSeam::Capture(true);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

@@ -1,0 +1,103 @@
+#include "reports/TextMetrics.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPdfWriter>
+
+namespace {
+
+constexpr int kResolution = 1200;  // the resolution of our PDF files
+constexpr double kMmPerDot = 25.4 / kResolution;
+
+QPaintDevice* PdfDevice() {
+  static QBuffer sink;
+  static QPdfWriter* writer = [] {
+    auto* w = new QPdfWriter(&sink);
+    w->setResolution(kResolution);
+    return w;
+  }();
+  return writer;
+}
+
+// Metrics objects are costly to build; keep one per font.
+const QFontMetricsF& Metrics(const QFont& font) {
+  static QHash<QString, QFontMetricsF*> cache;
+  const QString key = font.key();
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.insert(key, new QFontMetricsF(font, PdfDevice()));
+  return **it;
+}
+
+QString ResolveFamily(const QString& wanted) {
+  static QHash<QString, QString> resolved;
+  auto it = resolved.find(wanted);
+  if (it != resolved.end()) return *it;
+  const QStringList families = QFontDatabase::families();
+  QString family;
+  for (const QString& candidate : {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+    if (families.contains(candidate, Qt::CaseInsensitive)) {
+      family = candidate;
+      break;
+    }
+  }
+  if (family.isEmpty()) family = wanted;
+  resolved.insert(wanted, family);
+  return family;
+}
+
+}  // namespace
+
+namespace TextMetrics {
+
+QFont MakeFont(const QString& family, double points, bool bold, bool italic, bool underline) {
+  QFont font(ResolveFamily(family.isEmpty() ? QStringLiteral("Liberation Sans") : family));
+  font.setPointSizeF(points > 0 ? points : 9);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setKerning(false);
+  return font;
+}
+
+double WidthMm(const QFont& font, const QString& text) { return Metrics(font).horizontalAdvance(text) * kMmPerDot; }
+double LineHeightMm(const QFont& font) { return Metrics(font).lineSpacing() * kMmPerDot; }
+double AscentMm(const QFont& font) { return Metrics(font).ascent() * kMmPerDot; }
+
+QStringList BreakLines(const QFont& font, const QString& text, double widthMm, bool wrap) {
+  QStringList lines;
+  const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                     .replace(u'\r', u'\n').split(u'\n');
+  for (const QString& paragraph : paragraphs) {
+    if (!wrap || WidthMm(font, paragraph) <= widthMm) {
+      lines << paragraph;
+      continue;
+    }
+    QString line;
+    const QStringList words = paragraph.split(u' ');
+    for (int i = 0; i < words.size(); ++i) {
+      QString word = words[i];
+      const QString candidate = line.isEmpty() ? word : line + u' ' + word;
+      if (WidthMm(font, candidate) <= widthMm) {
+        line = candidate;
+        continue;
+      }
+      if (!line.isEmpty()) lines << line;
+      line.clear();
+      // A word wider than the box is cut where it stops fitting.
+      while (WidthMm(font, word) > widthMm && word.size() > 1) {
+        qsizetype fit = 1;
+        while (fit < word.size() && WidthMm(font, word.left(fit + 1)) <= widthMm) ++fit;
+        lines << word.left(fit);
+        word = word.mid(fit);
+      }
+      line = word;
+    }
+    lines << line;
+  }
+  return lines;
+}
+
+}  // namespace TextMetrics
