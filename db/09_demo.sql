@@ -85,7 +85,7 @@ INSERT INTO PortalPerfilPermisos (perfil, funcion, opcion)
 SELECT 1, funcion, opcion FROM todos
 UNION ALL SELECT 2, funcion, opcion FROM todos
 UNION ALL SELECT 3, funcion, opcion FROM todos WHERE funcion = 'H'
-UNION ALL SELECT 4, funcion, opcion FROM todos WHERE opcion IN ('A1','A2','B1','C1','E1','F1','G1','H1','H2','R1','R2','R3','R6','R10')
+UNION ALL SELECT 4, funcion, opcion FROM todos WHERE opcion IN ('A1','A2','B1','C1','E1','F1','G1','H1','H2','H3','R1','R2','R3','R6','R10')
 UNION ALL SELECT 5, funcion, opcion FROM todos WHERE opcion IN ('C1','F1','G1','R1','R2','R3');
 GO
 
@@ -495,22 +495,23 @@ GO
 INSERT INTO PortalEmpleadoSolicitud (empresa, codigo, tiposol, fecha, dias, importe, causa, fecha_real, idflujo, estatus)
 SELECT f.empresa, f.codigo, f.TipoSol, date('now', '+' || r.adelanto || ' days'), r.dias, r.importe, r.causa, date('now', '-' || r.antiguedad || ' days'), f.idflujo, 'P'
 FROM PortalEmpleadoFlujoEmpleado f JOIN (
-  SELECT 5 AS codigo, 1 AS tipo, 30 AS adelanto, 3 AS dias, 0 AS importe, 'VIAJE FAMILIAR' AS causa, 2 AS antiguedad
-  UNION ALL SELECT 10, 1, 25, 5, 0, 'DESCANSO DE FIN DE AÑO', 3
-  UNION ALL SELECT 11, 1, 40, 4, 0, 'BODA DE UN FAMILIAR', 6
-  UNION ALL SELECT 12, 1, 15, 6, 0, 'VACACIONES DE VERANO', 20
-  UNION ALL SELECT 13, 1, 10, 2, 0, 'ASUNTOS PERSONALES', 9
-  UNION ALL SELECT 14, 1, 50, 3, 0, 'PUENTE VACACIONAL', 4
-  UNION ALL SELECT 8, 2, 5, 1, 0, 'CITA MÉDICA', 1
-  UNION ALL SELECT 9, 3, 0, 0, 15000, 'GASTOS ESCOLARES', 5
-  UNION ALL SELECT 100004, 1, 35, 5, 0, 'VACACIONES', 2
-) r ON r.codigo = f.codigo AND r.tipo = f.TipoSol;
+  SELECT 1 AS orden, 5 AS codigo, 1 AS tipo, 30 AS adelanto, 3 AS dias, 0 AS importe, 'VIAJE FAMILIAR' AS causa, 2 AS antiguedad
+  UNION ALL SELECT 2, 10, 1, 25, 5, 0, 'DESCANSO DE FIN DE AÑO', 3
+  UNION ALL SELECT 3, 11, 1, 40, 4, 0, 'BODA DE UN FAMILIAR', 6
+  UNION ALL SELECT 4, 18, 1, 15, 6, 0, 'VACACIONES DE VERANO', 20
+  UNION ALL SELECT 5, 13, 1, 10, 2, 0, 'ASUNTOS PERSONALES', 9
+  UNION ALL SELECT 6, 14, 1, 50, 3, 0, 'PUENTE VACACIONAL', 4
+  UNION ALL SELECT 7, 17, 2, 5, 1, 0, 'CITA MÉDICA', 1
+  UNION ALL SELECT 8, 9, 3, 0, 0, 15000, 'GASTOS ESCOLARES', 5
+  UNION ALL SELECT 9, 100005, 1, 35, 5, 0, 'VACACIONES', 2
+) r ON r.codigo = f.codigo AND r.tipo = f.TipoSol
+ORDER BY r.orden;
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', '-1 days')
-WHERE orden = 1 AND estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo IN (11, 12, 9) AND empresa = 1);
+WHERE orden = 1 AND estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo IN (11, 18, 9) AND empresa = 1);
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', 'localtime')
-WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 12 AND empresa = 1);
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 18 AND empresa = 1);
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', 'localtime')
-WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 12 AND empresa = 1);
+WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 18 AND empresa = 1);
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'RECHAZADA', comentario = 'PERIODO DE INVENTARIO, FAVOR DE REPROGRAMAR', fecha = datetime('now', 'localtime')
 WHERE estatus = 'PENDIENTE' AND idsolicitud IN (SELECT id FROM PortalEmpleadoSolicitud WHERE codigo = 13 AND empresa = 1);
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'RECHAZADA', comentario = 'CANCELADA POR EL USUARIO', fecha = datetime('now', 'localtime')

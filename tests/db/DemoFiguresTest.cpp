@@ -326,7 +326,7 @@ TEST_F(DemoFigures, ProfilesGrantTheDocumentedPermissions) {
       {"1", "A", "A1", 1}, {"1", "C", "C1", 1}, {"1", "H", "H3", 1}, {"1", "R", "R10", 1},
       {"2", "C", "C1", 1}, {"2", "G", "G1", 1},
       {"3", "C", "C1", 0}, {"3", "A", "A1", 0}, {"3", "H", "H1", 1}, {"3", "H", "H3", 1},
-      {"4", "A", "A1", 1}, {"4", "H", "H3", 0}, {"4", "R", "R7", 0}, {"4", "X", "X1", 0},
+      {"4", "A", "A1", 1}, {"4", "H", "H3", 1}, {"4", "R", "R7", 0}, {"4", "X", "X1", 0},
   };
   for (const Permission& p : table) {
     SCOPED_TRACE(std::string(p.codigo) + p.opcion);

@@ -3,6 +3,7 @@
 // statements, and the update window runs the update when shown and closes itself.
 #include <gtest/gtest.h>
 
+#include <QEvent>  // TLabel.h uses QEvent without including it
 #include <QFileInfo>
 #include <QPointer>
 
