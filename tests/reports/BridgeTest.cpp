@@ -20,6 +20,7 @@
 #include "support/TempDir.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/ErrorSys.h"
+#include "toolkit/Render.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -265,6 +266,8 @@ TEST_F(Bridge, EditorPreviewsLiveAndSavesTheTemplate) {
     designer->SetText(designer->Text() + QStringLiteral(" height=\"5\"><text x=\"0\" y=\"0\" w=\"50\" h=\"5\">[NombreE] [NOMBRE.002]</text></title></report>"));
     EXPECT_EQ(designer->Status(), QStringLiteral("1 página(s)"));
     designer->findChild<QPushButton*>(QStringLiteral("btnGuardar"))->click();
+    if (!qEnvironmentVariableIsEmpty("REPORTS_KEEP_PDF"))
+      Render::ToPng(designer, qEnvironmentVariable("REPORTS_KEEP_PDF") + QStringLiteral("/ReportDesigner.png"));
     return 1;
   });
   engine.DesignReport();
