@@ -111,6 +111,13 @@ TEST_F(Bridge, PreviewRunsARealModalLoop) {
   EXPECT_TRUE(sawPreview);
 }
 
+TEST_F(Bridge, EngineWindowsSpeakSpanish) {
+  frReportManager engine;
+  EXPECT_FALSE(engine.LoadLangRes(QStringLiteral("english.xml")));
+  EXPECT_TRUE(engine.LoadLangRes(QStringLiteral("spanish.xml")));
+  EXPECT_EQ(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"), QStringLiteral("Previsualizar impresión"));
+}
+
 TEST_F(Bridge, PreviewCanBeSavedAsPdf) {
   frReportManager engine;
   ResultSetDataSet data(Employee());
