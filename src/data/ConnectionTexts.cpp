@@ -93,8 +93,14 @@ std::unique_ptr<DbEngine> MakeEngine(const QString& text, const QString& user, c
                        keys.value(QStringLiteral("integrated security")).compare(QStringLiteral("sspi"), Qt::CaseInsensitive) == 0;
   const QString login = user.isEmpty() ? keys.value(QStringLiteral("uid")) : user;
   const QString secret = password.isEmpty() ? keys.value(QStringLiteral("pwd")) : password;
-  return std::make_unique<OdbcEngine>(FreeTds(server, database, login, secret, windows),
-                                      OdbcEngine::CharColumns::Cp1252Bytes);
+  auto engine = std::make_unique<OdbcEngine>(FreeTds(server, database, login, secret, windows),
+                                             OdbcEngine::CharColumns::Cp1252Bytes);
+  // Varchar columns must arrive as the server's Windows-1252 bytes; should this FreeTDS convert
+  // them to UTF-8, it is asked for Windows-1252 as its client character set instead.
+  engine->DetectCharColumns(OdbcEngine::SqlServerProbe(),
+                            QString(engine->ConnectionText()).replace(QStringLiteral("ClientCharset=UTF-8"),
+                                                                      QStringLiteral("ClientCharset=CP1252")));
+  return engine;
 }
 
 }  // namespace ConnectionTexts

@@ -4,6 +4,10 @@
 #include <sqlext.h>
 #include <sqlucode.h>
 
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "data/ConnectionTexts.h"
 #include "data/FreeTdsConfig.h"
 #include "toolkit/TextUtil.h"
 
@@ -36,6 +40,12 @@ bool linkBroken(const QList<DbError>& errors) {
   for (const DbError& e : errors)
     if (e.sqlState.startsWith(QStringLiteral("08"))) return true;
   return false;
+}
+
+// Asked after a failure: the driver knows whether the link to the server is gone.
+bool connectionDead(SQLHDBC dbc) {
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  return succeeded(SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
 }
 
 enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
@@ -212,12 +222,7 @@ OdbcEngine::OdbcEngine(QString connectionText, CharColumns chars) : m_text(std::
 
 OdbcEngine::~OdbcEngine() { Close(); }
 
-QString OdbcEngine::Describe() const {
-  QString text = m_text;
-  const qsizetype pwd = text.indexOf(QStringLiteral("PWD="), 0, Qt::CaseInsensitive);
-  if (pwd >= 0) text = text.left(pwd) + QStringLiteral("PWD=***") + text.mid(text.indexOf(u';', pwd) < 0 ? text.size() : text.indexOf(u';', pwd));
-  return QStringLiteral("ODBC ") + text;
-}
+QString OdbcEngine::Describe() const { return QStringLiteral("ODBC ") + ConnectionTexts::Masked(m_text); }
 
 bool OdbcEngine::Open(QList<DbError>* errors) {
   Close();
@@ -253,7 +258,32 @@ bool OdbcEngine::Open(QList<DbError>* errors) {
   }
   m_env = env;
   m_dbc = dbc;
-  return true;
+  if (m_probe.isEmpty()) return true;
+  if (!probe(errors)) return false;
+  if (m_chars != CharColumns::Utf8Bytes || m_unconverted.isEmpty()) return true;
+  // The driver converted the server's bytes: try once asking it not to.
+  const QString converting = m_text;
+  m_text = m_unconverted;
+  m_unconverted.clear();
+  QList<DbError> ignored;
+  if (Open(&ignored) && m_chars == CharColumns::Cp1252Bytes) return true;
+  m_text = converting;
+  return Open(errors);
+}
+
+bool OdbcEngine::probe(QList<DbError>* errors) {
+  const CharColumns wanted = m_chars;
+  m_chars = CharColumns::Cp1252Bytes;  // read the probe's bytes as they arrive
+  const DbOutcome out = Run(m_probe);
+  const DbResult* r = out.firstRowSet();
+  m_chars = wanted;
+  if (out.ok() && r && !r->set.rows.isEmpty())
+    m_chars = r->set.rows.first().col(1).toString() == Text::FromCp1252(QByteArray("\x81\xD1"))
+                  ? CharColumns::Cp1252Bytes
+                  : CharColumns::Utf8Bytes;
+  if (IsOpen()) return true;
+  if (errors) *errors << out.errors;
+  return false;
 }
 
 void OdbcEngine::Close() {
@@ -302,7 +332,7 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
     if (rc == SQL_NO_DATA) break;
   }
   SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-  if (linkBroken(out.errors)) {
+  if (!out.ok() && (linkBroken(out.errors) || connectionDead(static_cast<SQLHDBC>(m_dbc)))) {
     out.connectionLost = true;
     Close();
   }
@@ -310,34 +340,21 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
 }
 
 QVariant OdbcEngine::DecimalValue(const QString& text) {
+  static const QRegularExpression number(QStringLiteral(R"(^([+-]?)0*(\d*)(?:\.(\d*?)0*)?$)"));
   const QString t = text.trimmed();
+  const QRegularExpressionMatch m = number.match(t);
+  const bool hasDigit = std::any_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); });
+  if (!m.hasMatch() || !hasDigit) return t;
+  const QString sign = m.captured(1) == u"-" ? QStringLiteral("-") : QString();
+  const QString integer = m.captured(2).isEmpty() ? QStringLiteral("0") : m.captured(2);
+  const QString fraction = m.captured(3);
   bool ok = false;
-  const qlonglong whole = t.toLongLong(&ok);
-  if (ok) return whole;
-  const qsizetype dot = t.indexOf(u'.');
-  if (dot < 0) return t;  // too long for a whole number: keep every digit
-  QString fraction = t.mid(dot + 1);
-  while (fraction.endsWith(u'0')) fraction.chop(1);
-  QString integer = t.left(dot);
   if (fraction.isEmpty()) {
-    const qlonglong n = integer.toLongLong(&ok);
-    if (ok) return n;
-    return t;
+    const qlonglong whole = (sign + integer).toLongLong(&ok);
+    return ok ? QVariant(whole) : QVariant(t);  // too long for a whole number: every digit kept
   }
-  const double d = t.toDouble(&ok);
-  if (!ok) return t;
-  // Exact when the shortest form of the double gives back the same digits.
-  const QString back = QString::number(d, 'f', static_cast<int>(fraction.size()));
-  const QString expected = QString(integer).replace(QStringLiteral("+"), QString()) + u'.' + fraction;
-  auto norm = [](QString s) {
-    const bool negative = s.startsWith(u'-');
-    if (negative) s.remove(0, 1);
-    while (s.startsWith(u'0') && s.size() > 1 && s[1] != u'.') s.remove(0, 1);
-    if (s.startsWith(u'.')) s.prepend(u'0');
-    return negative ? u'-' + s : s;
-  };
-  if (norm(back) == norm(expected) && QString::number(d, 'g', 17).toDouble() == d &&
-      integer.size() + fraction.size() <= 15)
-    return d;
-  return t;
+  // Up to 15 significant digits a double gives back exactly the same decimal digits.
+  const qsizetype digits = (integer == u"0" ? 0 : integer.size()) + fraction.size();
+  if (digits > 15) return t;
+  return (sign + integer + u'.' + fraction).toDouble();
 }

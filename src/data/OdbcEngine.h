@@ -13,6 +13,21 @@ class OdbcEngine : public DbEngine {
   enum class CharColumns { Cp1252Bytes, Utf8Bytes, Wide };
 
   explicit OdbcEngine(QString connectionText, CharColumns chars = CharColumns::Wide);
+
+  // After connecting, run `probe`, a statement whose one character column holds the bytes
+  // 0x81 0xD1, and read character columns as Windows-1252 when those bytes come back as they
+  // are, or as UTF-8 when the driver converted them. Guards against a driver that converts.
+  // When the bytes came converted and `unconvertedText` is given, the engine connects once
+  // more with that text (asking the driver not to convert) and keeps it when the probe then
+  // sees the bytes unchanged.
+  void DetectCharColumns(const QString& probe, const QString& unconvertedText = QString()) {
+    m_probe = probe;
+    m_unconverted = unconvertedText;
+  }
+  CharColumns Chars() const { return m_chars; }
+
+  // The probe for SQL Server.
+  static QString SqlServerProbe() { return QStringLiteral("SELECT CAST(0x81D1 AS varchar(2)) AS probe"); }
   ~OdbcEngine() override;
   OdbcEngine(const OdbcEngine&) = delete;
   OdbcEngine& operator=(const OdbcEngine&) = delete;
@@ -33,6 +48,9 @@ class OdbcEngine : public DbEngine {
   struct Reader;
   QString m_text;
   CharColumns m_chars;
+  QString m_probe;
+  QString m_unconverted;
+  bool probe(QList<DbError>* errors);
   void* m_env = nullptr;
   void* m_dbc = nullptr;
 };

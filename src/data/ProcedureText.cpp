@@ -64,7 +64,7 @@ void readLiteral(const QString& raw, QString* value, bool* isNull, bool* quoted)
 
 std::optional<Parameter> parseParameter(const QString& text, QString* error) {
   static const QRegularExpression head(QStringLiteral(R"(^(@[\w#$]+)\s+(?:as\s+)?)"),
-                                       QRegularExpression::CaseInsensitiveOption);
+                                       QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   const QRegularExpressionMatch m = head.match(text);
   if (!m.hasMatch()) {
     *error = QStringLiteral("Incorrect syntax near '%1'.").arg(text);
@@ -77,7 +77,7 @@ std::optional<Parameter> parseParameter(const QString& text, QString* error) {
   const qsizetype eq = code.indexOf(u'=');
   QString type = eq < 0 ? rest : rest.left(eq);
   static const QRegularExpression tail(QStringLiteral(R"(\s+(output|out|readonly)\s*$)"),
-                                       QRegularExpression::CaseInsensitiveOption);
+                                       QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   type.remove(tail);
   p.type = type.simplified().toLower();
   if (eq >= 0) {
@@ -98,12 +98,14 @@ QString stripBeginEnd(const QString& body) {
   QString b = body.trimmed();
   while (b.endsWith(u';')) b = b.chopped(1).trimmed();
   const QString code = SqlDialect::CodeOnly(b);
-  static const QRegularExpression begin(QStringLiteral(R"(^begin\b(?!\s+tran))"), QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression end(QStringLiteral(R"(\bend$)"), QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression begin(QStringLiteral(R"(^begin\b(?!\s+tran))"), QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+  static const QRegularExpression end(QStringLiteral(R"(\bend$)"), QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   if (!begin.match(code).hasMatch()) return b;
   const QRegularExpressionMatch e = end.match(code);
   if (!e.hasMatch()) return b;
-  return b.mid(5, e.capturedStart() - 5).trimmed();
+  QString inner = b.mid(5, e.capturedStart() - 5).trimmed();
+  while (inner.endsWith(u';')) inner = inner.chopped(1).trimmed();
+  return inner;
 }
 
 }  // namespace
@@ -119,7 +121,7 @@ QString PlainName(const QString& name) {
 std::optional<Definition> ParseCreate(const QString& batch, QString* error) {
   static const QRegularExpression head(
       QStringLiteral(R"(^\s*(create\s+or\s+alter|create|alter)\s+proc(?:edure)?\s+)") + kName,
-      QRegularExpression::CaseInsensitiveOption);
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   const QString code = SqlDialect::CodeOnly(batch);
   const QRegularExpressionMatch m = head.match(code);
   if (!m.hasMatch()) return std::nullopt;
@@ -148,7 +150,7 @@ std::optional<Definition> ParseCreate(const QString& batch, QString* error) {
 std::optional<Drop> ParseDrop(const QString& statement) {
   static const QRegularExpression re(
       QStringLiteral(R"(^\s*drop\s+proc(?:edure)?\s+(if\s+exists\s+)?)") + kName + QStringLiteral(R"(\s*;?\s*$)"),
-      QRegularExpression::CaseInsensitiveOption);
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   const QRegularExpressionMatch m = re.match(statement);
   if (!m.hasMatch()) return std::nullopt;
   return Drop{PlainName(m.captured(2)), !m.captured(1).isEmpty()};
@@ -157,9 +159,9 @@ std::optional<Drop> ParseDrop(const QString& statement) {
 std::optional<Call> ParseCall(const QString& statement, bool bareName, QString* error) {
   static const QRegularExpression withExec(
       QStringLiteral(R"(^\s*(?:exec|execute)\s+(?:@[\w]+\s*=\s*)?)") + kName + QStringLiteral(R"((?=\s|;|$))"),
-      QRegularExpression::CaseInsensitiveOption);
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   static const QRegularExpression bare(QStringLiteral(R"(^\s*)") + kName + QStringLiteral(R"((?=\s|;|$))"),
-                                       QRegularExpression::CaseInsensitiveOption);
+                                       QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   const QString code = SqlDialect::CodeOnly(statement);
   QRegularExpressionMatch m = withExec.match(code);
   if (!m.hasMatch()) {

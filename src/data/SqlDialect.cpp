@@ -72,7 +72,7 @@ const QList<CompiledRewrite>& compiled() {
   static const QList<CompiledRewrite> list = [] {
     QList<CompiledRewrite> out;
     for (const Rewrite& r : Rewrites())
-      out.append({QRegularExpression(QString::fromUtf8(r.pattern), QRegularExpression::CaseInsensitiveOption),
+      out.append({QRegularExpression(QString::fromUtf8(r.pattern), QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption),
                   QString::fromUtf8(r.replacement)});
     return out;
   }();
@@ -92,6 +92,8 @@ const QList<Rewrite>& Rewrites() {
       {"dbo prefix", R"((?:\[dbo\]|\bdbo)\s*\.\s*)", ""},
       {"isnull", R"(\bisnull\s*\()", "ifnull("},
       {"datediff unit", R"(\bdatediff\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_datediff('\\1',"},
+      {"dateadd unit", R"(\bdateadd\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_dateadd('\\1',"},
+      {"left and right", R"(\b(left|right)\s*\()", "portal_\\1("},
       {"convert type", R"(\bconvert\s*\(\s*(\w+)\s*(\(\s*[\w\s,]*\))?\s*,)", "portal_convert('\\1\\2',"},
       {"filegroup", R"(\b(?:textimage_)?on\s*\[\s*primary\s*\])", ""},
       {"identity column", R"(\b(?:int|bigint|integer|smallint)\s+identity\s*(?:\(\s*\d+\s*,\s*\d+\s*\))?)",

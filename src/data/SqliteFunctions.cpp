@@ -41,6 +41,28 @@ void fnDateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_int64(ctx, diff);
 }
 
+void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (isNull(argv[1]) || isNull(argv[2])) return sqlite3_result_null(ctx);
+  const QString unit = argText(argv[0]).toLower();
+  const QDateTime d = ParseDate(argText(argv[2]));
+  if (!d.isValid())
+    return sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.", -1);
+  const int n = sqlite3_value_int(argv[1]);
+  QDateTime r;
+  if (unit == u"yy" || unit == u"yyyy" || unit == u"year") r = d.addYears(n);
+  else if (unit == u"mm" || unit == u"m" || unit == u"month") r = d.addMonths(n);
+  else r = d.addDays(n);
+  resultText(ctx, isoText(r));
+}
+
+template <bool Left>
+void fnSide(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (isNull(argv[0]) || isNull(argv[1])) return sqlite3_result_null(ctx);
+  const QString t = argText(argv[0]);
+  const int n = qMax(0, sqlite3_value_int(argv[1]));
+  resultText(ctx, Left ? t.left(n) : t.right(n));
+}
+
 void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (isNull(argv[1])) return sqlite3_result_null(ctx);
   static const QRegularExpression typeRe(QStringLiteral(R"(^\s*(\w+)\s*(?:\(\s*(\d+)?[^)]*\))?\s*$)"));
@@ -110,6 +132,10 @@ void fnSpace(sqlite3_context* ctx, int, sqlite3_value** argv) {
 void fnReplicate(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (isNull(argv[0])) return sqlite3_result_null(ctx);
   resultText(ctx, argText(argv[0]).repeated(qMax(0, sqlite3_value_int(argv[1]))));
+}
+
+void fnScopeIdentity(sqlite3_context* ctx, int, sqlite3_value**) {
+  sqlite3_result_int64(ctx, sqlite3_last_insert_rowid(sqlite3_context_db_handle(ctx)));
 }
 
 void fnPortalObjectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -210,6 +236,9 @@ bool Register(sqlite3* db) {
   static const Fn fns[] = {
       {"getdate", 0, fnGetDate, false},
       {"portal_datediff", 3, fnDateDiff, true},
+      {"portal_dateadd", 3, fnDateAdd, true},
+      {"portal_left", 2, fnSide<true>, true},
+      {"portal_right", 2, fnSide<false>, true},
       {"portal_convert", 2, fnConvert, true},
       {"portal_convert", 3, fnConvert, true},
       {"len", 1, fnLen, true},
@@ -219,6 +248,7 @@ bool Register(sqlite3* db) {
       {"charindex", 2, fnCharIndex, true},
       {"space", 1, fnSpace, true},
       {"replicate", 2, fnReplicate, true},
+      {"scope_identity", 0, fnScopeIdentity, false},
       {"portal_object_id", 1, fnPortalObjectId, true},
       {"object_id", 1, fnObjectId, false},
       {"objectproperty", 2, fnObjectProperty, false},

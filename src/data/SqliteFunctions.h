@@ -1,8 +1,9 @@
 #pragma once
 // SQL Server functions the portal's statements use, registered on an SQLite connection
 // where that is simpler than rewriting the text: getdate(), len(), year(), month(), day(),
-// charindex(), space(), replicate(), object_id(), objectproperty(), and the targets of the
-// dialect's rewrites portal_datediff(unit, a, b) and portal_convert(type, value[, style]).
+// charindex(), space(), replicate(), scope_identity(), object_id(), objectproperty(), and the
+// targets of the dialect's rewrites portal_datediff(unit, a, b), portal_dateadd(unit, n, d), portal_left(),
+// portal_right() and portal_convert(type, value[, style]).
 #include <QDateTime>
 #include <QString>
 

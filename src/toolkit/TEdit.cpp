@@ -93,7 +93,12 @@ void TEdit::resizeEvent(QResizeEvent* event) {
 
 void TEdit::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::FontChange && m_memo) m_memo->setFont(font());
+  // The inner editor takes the edit's font even where the platform gives line edits one of
+  // their own.
+  if (event->type() == QEvent::FontChange) {
+    m_line->setFont(font());
+    if (m_memo) m_memo->setFont(font());
+  }
 }
 
 int TEdit::CaretPos() const { return m_memo ? m_memo->textCursor().position() : m_line->cursorPosition(); }

@@ -14,8 +14,8 @@ struct Substitute {
 
 // Metric-compatible faces where one exists, a close sans-serif otherwise.
 constexpr Substitute kSubstitutes[] = {
-    {"MS Sans Serif", "DejaVu Sans"},
-    {"Tahoma", "DejaVu Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Tahoma", "Liberation Sans"},
     {"Arial", "Liberation Sans"},
     {"Arial Narrow", "Liberation Sans Narrow"},
     {"Calibri", "Carlito"},

@@ -12,7 +12,10 @@ class TLabel : public TControl<TLabel, QLabel> {
   }
 
   Property<QString> cText{[this] { return text(); },
-                          [this](const QString& t) { setText(QString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); }};
+                          [this](const QString& t) {
+                            setText(QString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+                            fitWidth();
+                          }};
   // 0 left, 1 centre, 2 right.
   Property<int> nAlignment{[this] { return alignment() & Qt::AlignHCenter ? 1 : alignment() & Qt::AlignRight ? 2 : 0; },
                            [this](const int& a) {
@@ -24,5 +27,22 @@ class TLabel : public TControl<TLabel, QLabel> {
                              [this](const bool& on) {
                                if (on) setFont(QFont());
                              }};
-  Property<bool> lMultiline{[this] { return wordWrap(); }, [this](const bool& on) { setWordWrap(on); }};
+  Property<bool> lMultiline{[this] { return wordWrap(); },
+                            [this](const bool& on) {
+                              setWordWrap(on);
+                              fitWidth();
+                            }};
+
+ protected:
+  // A one-line label widens to show its whole text (the replacement fonts run a little wider
+  // than the faces the screens name); it never narrows below its bounds.
+  void fitWidth() {
+    if (wordWrap()) return;
+    const int need = sizeHint().width();
+    if (need > width()) resize(need, height());
+  }
+  void changeEvent(QEvent* event) override {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitWidth();
+  }
 };

@@ -3,6 +3,7 @@
 #include "support/QtPrinters.h"
 
 #include "data/Scramble.h"
+#include "toolkit/MsgBox.h"
 #include "toolkit/TextUtil.h"
 
 TEST(Scramble, KnownValues) {
@@ -28,4 +29,35 @@ TEST(Scramble, EveryByteAndLengthRoundTrips) {
   const QString rfc = QStringLiteral("PEÑA800101AB1");
   EXPECT_EQ(EncriptaPWD(rfc).size(), 13);
   EXPECT_EQ(Text::ToCp1252(EncriptaPWD(rfc)).size(), 13);
+}
+
+TEST(Scramble, EveryByteAtEveryOffsetFollowsTheShift) {
+  for (int position = 1; position <= 3; ++position) {
+    const int shift = 10 - position % 3;  // +9, +8, +10
+    for (int b = 0; b < 256; ++b) {
+      QByteArray bytes(position, 'a');
+      bytes[position - 1] = static_cast<char>(b);
+      const QString plain = Text::FromCp1252(bytes);
+      const QByteArray scrambled = Text::ToCp1252(EncriptaPWD(plain));
+      ASSERT_EQ(scrambled.size(), position);
+      EXPECT_EQ(static_cast<unsigned char>(scrambled[position - 1]), (b + shift) & 0xFF) << position << ' ' << b;
+      EXPECT_EQ(Desencripta(EncriptaPWD(plain)), plain) << position << ' ' << b;
+    }
+  }
+}
+
+TEST(Scramble, ValueThatIsNotTextStopsWithThePartialResult) {
+  MsgSeam::Clear();
+  EXPECT_EQ(EncriptaPWD(QVariant(12)), QString());
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  EXPECT_EQ(MsgSeam::Taken().first().kind, MsgKind::Stop);
+  EXPECT_EQ(MsgSeam::Taken().first().title, QStringLiteral("ENCRIPTACION INCOMPLETA"));
+  EXPECT_TRUE(MsgSeam::Taken().first().text.startsWith(QStringLiteral("EncriptaPWD\r\n")));
+  MsgSeam::Clear();
+  EXPECT_EQ(Desencripta(QVariant(QDate(2024, 1, 1))), QString());
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  EXPECT_EQ(MsgSeam::Taken().first().title, QStringLiteral("DESENCRIPTAR INCOMPLETO"));
+  MsgSeam::Clear();
+  EXPECT_EQ(EncriptaPWD(QVariant()), QString());  // nothing given: the empty text, no box
+  EXPECT_TRUE(MsgSeam::Taken().isEmpty());
 }

@@ -207,8 +207,8 @@ TEST(Fonts, FacesOfTheScreensResolveToInstalledFamilies) {
     const char* face;
     const char* family;
   };
-  const Case cases[] = {{"MS Sans Serif", "DejaVu Sans"},
-                        {"Tahoma", "DejaVu Sans"},
+  const Case cases[] = {{"MS Sans Serif", "Liberation Sans"},
+                        {"Tahoma", "Liberation Sans"},
                         {"Arial", "Liberation Sans"},
                         {"Arial Narrow", "Liberation Sans Narrow"},
                         {"Calibri", "Carlito"}};

@@ -1,12 +1,54 @@
 #pragma once
-// Login window.
+// Login window: the first window of the program and the one it returns to after a logout.
+#include <QString>
+#include <memory>
+
 #include "toolkit/TForm.h"
+
+class OnScreenKeyboard;
+class TBtnBmp;
+class TEdit;
+class TLabel;
+class clsConexion;
+class clsUsuario;
 
 class TRegistro : public TForm {
   Q_OBJECT
  public:
-  using TForm::TForm;
+  explicit TRegistro(QWidget* parent = nullptr);
+  ~TRegistro() override;
+
+  std::shared_ptr<clsConexion> CNX;
+  QString empresa;
+  std::shared_ptr<clsUsuario> objUsuario;
+
+  TEdit* txtEmpleado = nullptr;
+  TEdit* txtPassword = nullptr;
+  TBtnBmp* btnAceptar = nullptr;
+  TLabel* oLabel1 = nullptr;
+  TLabel* lblEtiquetaMayusculas = nullptr;
+  TBtnBmp* btnSalir = nullptr;
+  OnScreenKeyboard* Teclado() const { return m_keys.get(); }
+
+  void FormInitialize();
+  void FormActivate();
+  void txtEmpleadoClick();
+  void txtPasswordClick();
+  void btnAceptarClick();
+  void btnSalirClick();
+  bool ValidaEmpleado();
+  bool ValidaPasswordNulo();
+  bool ValidaAdministrador();
+  void abreConexion();
+
+  // The update scripts that later scripts replaced; deleted when the window starts.
+  static const QStringList kSupersededScripts;
+  // A new session key: a whole number from 1 to 100000, right-aligned in 6 positions.
+  static QString NuevaLlave();
 
  protected:
   void CreateForm() override;
+
+ private:
+  std::unique_ptr<OnScreenKeyboard> m_keys;
 };

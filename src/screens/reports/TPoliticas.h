@@ -1,0 +1,12 @@
+#pragma once
+// Politicas: the window of this function; its controls come with the function itself.
+#include "screens/shared/TSessionForm.h"
+
+class TPoliticas : public TSessionForm {
+  Q_OBJECT
+ public:
+  using TSessionForm::TSessionForm;
+
+ protected:
+  void CreateForm() override;
+};
