@@ -66,7 +66,7 @@ def heading(title, W, name="NombreE", rfc="RFCE", regpat="RegPatE", logo="Logo",
     x = 38 if logo else 0
     items = [
         picture(0, 0, 34, 20, f"[ANY({logo})]") if logo else "",
-        text(x, 0, W - x, 7, f"[{name}]", size=13, bold=True, color=DARK),
+        text(x, 0, W - x, 7, f"[{name}]", size=13, bold=True, color=DARK, shrink=True, wrap=0),
         text(x, 7.5, W - x, 5, f"R.F.C.: [{rfc}]     Registro patronal: [{regpat}]", size=8.5),
     ]
     y = 12.5
@@ -156,7 +156,7 @@ def receipt(kind_title, page="letter", compact=False):
     s = 7.5 if compact else 9     # body font
     lh = 4 if compact else 5       # line height
     items = [
-        text(0, 0, W * 0.62, 6, "[Nombre.Empresa]", size=11 if compact else 13, bold=True, color=DARK),
+        text(0, 0, W * 0.62, 6, "[Nombre.Empresa]", size=11 if compact else 13, bold=True, color=DARK, shrink=True, wrap=0),
         text(0, lh + 1.5, W * 0.62, lh, "R.F.C.: [RFC.Empresa]     Registro patronal: [REG_PAT.Empresa]", size=s),
         text(W * 0.62, 0, W * 0.38, 6, kind_title, size=10 if compact else 12, bold=True, align="right"),
         text(W * 0.62, lh + 1.5, W * 0.38, lh, "[NombreNomina] - [TipoNomina]", size=s, align="right"),
@@ -641,7 +641,7 @@ def pe_mov_sueldo():
 #  1 idflujo 2 flujo 3 orden 4 aprobador 5 nombre_aprobador 6 empleados 7 total_empleados
 def flows(title):
     W = width_of()
-    items = [text(0, 0, W, 7, "[TRIM(NombreE)]", size=13, bold=True, color=DARK),
+    items = [text(0, 0, W, 7, "[TRIM(NombreE)]", size=13, bold=True, color=DARK, shrink=True, wrap=0),
              line(0, 9, W, 9, width=0.6, color=DARK), text(0, 11, W, 7, title, size=12, bold=True, align="center")]
     head = (items, 20)
     cols = [("Orden", 20, "[orden.003]", "center"), ("Código", 25, "[aprobador.004]", "right"),
