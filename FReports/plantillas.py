@@ -423,7 +423,7 @@ def pe_constancia_vacaciones():
     ])
     items += box
     y += 8
-    for i, caption in enumerate(("Periodo vacacional correspondiente al año de servicio:",
+    for i, caption in enumerate(("Periodo vacacional (año de servicio):",
                                  "Días a disfrutar:", "Del día:", "Al día:", "Fecha de regreso a labores:")):
         items.append(text(10, y + i * 9, 80, 6, caption, size=10))
         items.append(line(92, y + i * 9 + 5.5, W - 10, y + i * 9 + 5.5, width=0.2))
