@@ -2,6 +2,7 @@
 // variables, preview, PDF files, the template editor and the engine's error box.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -125,6 +126,7 @@ TEST_F(Bridge, PreviewCanBeSavedAsPdf) {
   ASSERT_TRUE(engine.LoadFromFile(QStringLiteral("FReports/Tarjeta.fr3")));
   ASSERT_TRUE(engine.PrepareReport());
   ReportPreview preview(engine.Prepared(), QStringLiteral("Tarjeta"));
+  EXPECT_NE(preview.findChild<QAction*>(QStringLiteral("actGuardarPDF")), nullptr);  // the toolbar's save button
   ASSERT_TRUE(preview.SaveAs(dir.file("guardado.pdf")));
   EXPECT_TRUE(PdfTools::Text(dir.file("guardado.pdf")).contains(QStringLiteral("MARÍA PEÑA")));
   EXPECT_FALSE(preview.SaveAs(dir.file("no/existe/guardado.pdf")));
