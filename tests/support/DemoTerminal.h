@@ -22,10 +22,14 @@ class DemoTerminal {
     if (ini.open(QIODevice::WriteOnly))
       ini.write(("[CONFIG]\nSERVER=(local)\nBD=portal-demo.db\nID=\nPWD=\nAUTOWIN=.F.\n\n[VARIABLES]\n" + variables)
                     .toUtf8());
-    const QDir demo(QDir(DemoDatabase::StandardTerminal()).filePath(QStringLiteral("demo")));
-    QDir().mkpath(m_dir.file(QStringLiteral("demo")));
-    for (const QString& f : demo.entryList(QDir::Files))
-      QFile::copy(demo.filePath(f), m_dir.file(QStringLiteral("demo/") + f));
+    // Pictures, policies and report templates of the prepared terminal; not its update scripts,
+    // which the copied database already holds.
+    for (const QString& folder : {QStringLiteral("demo"), QStringLiteral("FReports")}) {
+      const QDir from(QDir(DemoDatabase::StandardTerminal()).filePath(folder));
+      QDir().mkpath(m_dir.file(folder));
+      for (const QString& f : from.entryList(QDir::Files))
+        QFile::copy(from.filePath(f), m_dir.file(folder + u'/' + f));
+    }
     AppData.Reset();
     MsgSeam::Clear();
     StatementJournal::Clear();
@@ -45,6 +49,18 @@ class DemoTerminal {
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       QCoreApplication::processEvents();
     }
+  }
+
+  // Logs in on a fresh login window (values set as if typed) and returns the menu, or null.
+  template <class Login, class Menu>
+  static Menu* LogIn(const QString& employee, const QString& password) {
+    auto* login = TForm::New<Login>();
+    login->Show();
+    login->txtEmpleado->Value = employee;
+    login->txtPassword->Value = password;
+    login->btnAceptar->Press();
+    Settle();
+    return Visible<Menu>();
   }
 
   // The visible screen of class T, or null.

@@ -1,0 +1,355 @@
+// The payroll receipts screen on the demo database: lists, listing, printing, invoice files
+// and mail, with every message it gives.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "data/TDataSource.h"
+#include "data/TQuery.h"
+#include "data/mdlNomina.h"
+#include "data/mdlOperacion.h"
+#include "mail/TEnviaMail.h"
+#include "reports/ReportModal.h"
+#include "reports/ReportPreview.h"
+#include "screens/login/TRegistro.h"
+#include "screens/menu/TPrincipal.h"
+#include "screens/receipts/TRecibos.h"
+#include "screens/reports/TMuestraXML.h"
+#include "support/DemoTerminal.h"
+#include "support/QtPrinters.h"
+#include "support/SmtpServer.h"
+#include "toolkit/Controls.h"
+#include "toolkit/DocumentOpener.h"
+#include "toolkit/Render.h"
+#include "toolkit/TIni.h"
+#include "toolkit/TextUtil.h"
+
+namespace {
+
+Rows rowsOf(const QString& statement) {
+  TQuery q(AppData.oAdo, QStringLiteral("GENERAL"), statement);
+  return q.RecCount() ? q.GetRows() : Rows();
+}
+
+QStringList column(const Rows& rows, int n) {
+  QStringList out;
+  for (const Row& r : rows) out << Text::AllTrim(Text::ToText(r.col(n)));
+  return out;
+}
+
+QStringList texts(const QList<MsgSeam::Shown>& boxes) {
+  QStringList out;
+  for (const auto& b : boxes) out << b.text;
+  return out;
+}
+
+QString pdfText(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A terminal with employee 1 logged in; the screen opened on it directly or from the menu.
+struct Session {
+  DemoTerminal terminal;
+  TPrincipal* menu = nullptr;
+  explicit Session(const QString& variables = QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\n"),
+                   const QString& employee = QStringLiteral("1"), const QString& password = QStringLiteral("Clave2024"))
+      : terminal(variables) {
+    menu = DemoTerminal::LogIn<TRegistro, TPrincipal>(employee, password);
+    MsgSeam::Clear();
+  }
+  TRecibos* open() {
+    return TForm::New<TRecibos>(menu, [this](TRecibos& r) {
+      r.CNX = menu->CNX;
+      r.empresa = menu->empresa;
+      r.codigo = AppData.Codigo;
+    });
+  }
+};
+
+}  // namespace
+
+TEST(Receipts, OpenedFromTheMenuListsYearsTypesPeriodsAndReceipts) {
+  Session s;
+  ASSERT_NE(s.menu, nullptr);
+  bool opened = false;
+  TForm::SetModalHook([&](TForm& form) {
+    auto* r = qobject_cast<TRecibos*>(&form);
+    ASSERT_NE(r, nullptr);
+    opened = true;
+    const QString key = AppData.oLlaveTemporal;
+    const Rows years = rowsOf("exec PortalEmpleadoCargaAyosDeRecibos " + key + "," + AppData.Codigo);
+    ASSERT_GE(years.size(), 3);
+    EXPECT_EQ(r->cmbYearRecibo->aItems(), column(years, 1));
+    EXPECT_EQ(r->cmbYearRecibo->nIndex(), 1);
+    const Rows types =
+        rowsOf("EXEC PortalEmpleadoCargaTipoNominaDeRecibos " + column(years, 1).first() + "," + key.trimmed() + "," + r->codigo);
+    EXPECT_EQ(r->cmbTipoNominaRecibo->aItems(), column(types, 1));
+    const QStringList periods = r->cmbPeriodoRecibo->aItems();
+    ASSERT_FALSE(periods.isEmpty());
+    EXPECT_EQ(r->cmbPeriodoRecibo2->aItems(), periods);
+    EXPECT_EQ(r->cmbPeriodoRecibo->nIndex(), 1);
+    EXPECT_EQ(r->cmbPeriodoRecibo2->nIndex(), periods.size());
+    // The grid holds exactly what the listing procedure returns for that selection.
+    const QString listing = QStringLiteral("exec  PortalEmpleadoCargaListadoDeRecibos %1,%2,%3,%4,'','','',%5,%6,'%7',       1")
+                                .arg(QString::number(Text::Val(r->cmbTipoNominaRecibo->cText().left(2))),
+                                     r->cmbYearRecibo->cText(), QString::number(Text::Val(periods.first())),
+                                     QString::number(Text::Val(periods.last())), key.trimmed(), QStringLiteral("1"),
+                                     AppData.Afiliacion);
+    const Rows expected = rowsOf(listing);
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(r->arregloRecibos->Len(), expected.size());
+    EXPECT_EQ(column(r->arregloRecibos->aArrayData(), 15), column(expected, 15));
+    EXPECT_EQ(r->arregloRecibos->ColCount(), 17);
+    EXPECT_TRUE(r->arregloRecibos->Column(4)->lHide());
+    EXPECT_EQ(r->arregloRecibos->Column(1)->cHeader(), QStringLiteral("Nomina"));
+    EXPECT_EQ(r->arregloRecibos->Column(17)->nAlignment(), 6);
+    EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << texts(MsgSeam::Taken()).join("|").toStdString();
+    const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+    QDir().mkpath(out);
+    Render::ToPng(r, out + "/recibos.png");
+    r->Close();
+  });
+  s.menu->btnRecibos->Press();
+  TForm::SetModalHook(nullptr);
+  EXPECT_TRUE(opened);
+}
+
+struct SwitchCase {
+  const char* variables;
+  bool fileButtons;
+  bool savingsFund;
+  bool lastSix;
+};
+
+TEST(Receipts, ConfigurationSwitches) {
+  const SwitchCase cases[] = {
+      {"PDF=Si\nFDA=Si\nUltimosRecibos=Si\n", true, true, true},
+      {"PDF=SI\nFDA=No\nUltimosRecibos=si\n", true, false, false},
+      {"PDF= sI \nFDA=\nUltimosRecibos=No\n", true, false, false},
+      {"PDF=Sin duda\nFDA=no\n", true, true, false},
+      {"PDF=No\nFDA=x\nUltimosRecibos= Si\n", false, true, true},
+      {"", false, false, false},
+      {"PDF=S\nUltimosRecibos=SI\n", false, false, false},
+  };
+  for (const auto& c : cases) {
+    Session s(QStringLiteral("SalirActivado=Si\n") + QString::fromUtf8(c.variables));
+    ASSERT_NE(s.menu, nullptr);
+    TRecibos* r = s.open();
+    EXPECT_EQ(r->btnGenraCFDI->lVisible(), c.fileButtons) << c.variables;
+    EXPECT_EQ(r->btnDescargaArchivoPDF->lVisible(), c.fileButtons) << c.variables;
+    EXPECT_EQ(r->btnEnviaMail->lVisible(), c.fileButtons) << c.variables;
+    EXPECT_EQ(r->oAhorro->lVisible(), c.savingsFund) << c.variables;
+    const Rows periods = AppData.oNomina->obtenPeriodosRecibos(r->cmbYearRecibo->cText(),
+                                                             Text::Val(r->cmbTipoNominaRecibo->cText().left(2)),
+                                                             AppData.Codigo);
+    ASSERT_GE(periods.size(), 10) << "the demo's latest year has at least ten closed weeks";
+    QStringList all = column(periods, 1);
+    EXPECT_EQ(r->cmbPeriodoRecibo->aItems(), c.lastSix ? all.mid(all.size() - 6) : all) << c.variables;
+    delete r;
+  }
+}
+
+TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
+  Session s;
+  TRecibos* r = s.open();
+  ASSERT_GT(r->arregloRecibos->Len(), 0);
+  const Row receipt = r->arregloRecibos->CurrentRow();
+  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+  const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/recibo-carta.pdf");
+  QFile::remove(pdf);
+  int pages = 0;
+  ReportModal::SetHookForTests([&](QDialog& dialog) {
+    auto* preview = dynamic_cast<ReportPreview*>(&dialog);
+    if (!preview) return 0;
+    pages = preview->PageCount();
+    preview->SaveAs(pdf);
+    return 0;
+  });
+  r->btnImprimeCartaClick();
+  ReportModal::SetHookForTests({});
+  EXPECT_GE(pages, 1);
+  const QString text = pdfText(pdf);
+  EXPECT_TRUE(text.contains(AppData.NombreEmpresa)) << text.left(400).toStdString();
+  const QString neto = Text::AllTrim(Text::Transform(receipt.col(15), QStringLiteral("9,999,999,999.99")));
+  EXPECT_TRUE(text.contains(neto)) << neto.toStdString() << "\n" << text.left(1500).toStdString();
+  EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << texts(MsgSeam::Taken()).join("|").toStdString();
+  delete r;
+}
+
+TEST(Receipts, XmlViewerShowsTheStoredXmlUnchanged) {
+  Session s;
+  TRecibos* r = s.open();
+  const Row receipt = r->arregloRecibos->CurrentRow();
+  const Rows files = AppData.oOperacion->obtenArchivosCFDI(receipt.col(17), r->codigo, receipt.col(1), receipt.col(2),
+                                                           r->cmbYearRecibo->cText());
+  ASSERT_FALSE(files.isEmpty());
+  QString shown;
+  TForm::SetModalHook([&](TForm& form) {
+    if (auto* v = qobject_cast<TMuestraXML*>(&form)) shown = v->datos;
+    form.Close();
+  });
+  r->btnGenraCFDIClick();
+  TForm::SetModalHook(nullptr);
+  EXPECT_EQ(shown, Text::ToText(files.row(1).col(8)));
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("<?xml")));
+  delete r;
+}
+
+TEST(Receipts, PdfIsWrittenByteForByteOpenedAndRemovedOnClose) {
+  Session s;
+  qputenv("PORTAL_DOCUMENT_VIEWER", "sleep 60");
+  TRecibos* r = s.open();
+  const Row receipt = r->arregloRecibos->CurrentRow();
+  const Row files = AppData.oOperacion->obtenArchivosCFDI(receipt.col(17), r->codigo, receipt.col(1), receipt.col(2),
+                                                          r->cmbYearRecibo->cText()).row(1);
+  QFile stale(s.terminal.file("TEMPviejo.pdf"));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.close();
+  r->btnDescargaArchivoPDFClick();
+  const QString written = s.terminal.file("TEMP" + Text::ToText(files.col(11)));
+  QFile f(written);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << written.toStdString();
+  EXPECT_EQ(f.readAll(), files.col(10).toByteArray());
+  f.close();
+  EXPECT_TRUE(r->aHWnd);
+  EXPECT_EQ(DocumentOpener::RunningCount(), 1);
+  r->Close();
+  DemoTerminal::Settle();
+  qunsetenv("PORTAL_DOCUMENT_VIEWER");
+  EXPECT_EQ(DocumentOpener::RunningCount(), 0);
+  EXPECT_FALSE(QFile::exists(written));
+  EXPECT_FALSE(QFile::exists(s.terminal.file("TEMPviejo.pdf")));
+}
+
+TEST(Receipts, MailDeliversBothFilesAndLeavesNothingBehind) {
+  TestSmtp::SmtpServer server;
+  ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+  Session s;
+  AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + server.portText() + "'");
+  TRecibos* r = s.open();
+  const Row receipt = r->arregloRecibos->CurrentRow();
+  const Row files = AppData.oOperacion->obtenArchivosCFDI(receipt.col(17), r->codigo, receipt.col(1), receipt.col(2),
+                                                          r->cmbYearRecibo->cText()).row(1);
+  const QStringList before = QDir(s.terminal.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  r->btnEnviaMailClick();
+  EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"Correo Enviado"});
+  const auto messages = server.messages();
+  ASSERT_EQ(messages.size(), 1);
+  const auto& m = messages.first();
+  EXPECT_EQ(m.rcptTos.first(), AppData.email);
+  EXPECT_EQ(m.subject, QStringLiteral("Portal del Empleado - Recibo de nómina"));
+  EXPECT_EQ(m.body.trimmed(), QStringLiteral("Documentos enviados desde el Portal del Empleado ZELK"));
+  ASSERT_EQ(m.attachments.size(), 2);
+  EXPECT_EQ(m.attachments[0].fileName, Text::ToText(files.col(9)));
+  EXPECT_EQ(m.attachments[0].bytes, Text::ToText(files.col(8)).toUtf8());
+  EXPECT_EQ(m.attachments[1].fileName, Text::ToText(files.col(11)));
+  EXPECT_EQ(m.attachments[1].bytes, files.col(10).toByteArray());
+  QStringList after = QDir(s.terminal.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  after.removeAll(QStringLiteral("EnvioMail.log"));
+  QStringList was = before;
+  was.removeAll(QStringLiteral("EnvioMail.log"));
+  EXPECT_EQ(after, was);
+  EXPECT_TRUE(r->objEnviaMail->attachFiles.isEmpty());
+  delete r;
+}
+
+struct MessageCase {
+  const char* name;
+  std::function<void(Session&)> before;     // run before the screen opens
+  std::function<void(TRecibos&)> action;
+  QStringList messages;
+};
+
+TEST(Receipts, DocumentedMessages) {
+  const QString cargar = QStringLiteral(
+      "Debe cargar los datos a consultar, aplicar el filto y presionar el boton Cargar Recibos");
+  const QString selecciona = QStringLiteral("Seleccione un recibo para enviar por mail.");
+  auto sinGrid = [](TRecibos& r) { r.arregloRecibos->SetArray(Rows()); };
+  auto sinCfdi = [](Session&) {
+    AppData.oAdo->Execute("CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), "
+                          "@nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS SELECT 1 WHERE 0");
+  };
+  const MessageCase cases[] = {
+      {"letter print with an empty grid", {}, [&](TRecibos& r) { sinGrid(r); r.btnImprimeCartaClick(); }, {cargar}},
+      {"listing print with an empty grid", {}, [&](TRecibos& r) { sinGrid(r); r.btnListaRecibosClick(); }, {cargar}},
+      {"xml with an empty grid", {}, [&](TRecibos& r) { sinGrid(r); r.btnGenraCFDIClick(); }, {selecciona}},
+      {"pdf with an empty grid", {}, [&](TRecibos& r) { sinGrid(r); r.btnDescargaArchivoPDFClick(); }, {selecciona}},
+      {"mail with an empty grid", {}, [&](TRecibos& r) { sinGrid(r); r.btnEnviaMailClick(); }, {selecciona}},
+      {"xml without invoice", sinCfdi, [](TRecibos& r) { r.btnGenraCFDIClick(); },
+       {"No existe archivo CFDI para este registro."}},
+      {"pdf without invoice", sinCfdi, [](TRecibos& r) { r.btnDescargaArchivoPDFClick(); },
+       {"No existe archivo CFDI para este registro."}},
+      {"mail without invoice", sinCfdi, [](TRecibos& r) { r.btnEnviaMailClick(); },
+       {"No existe archivo CFDI para este registro. "}},
+      {"mail without an address", {}, [](TRecibos& r) {
+         AppData.email.clear();
+         r.btnEnviaMailClick();
+       },
+       {"El trabajador no tiene un correo electronico registrado"}},
+      {"mail without configuration", [](Session&) { AppData.oAdo->Execute("DELETE FROM PortalEmpleadoConfigMail"); },
+       [](TRecibos& r) { r.btnEnviaMailClick(); }, {"Faltan datos de configuración del mail de envío"}},
+      {"mail server down", [](Session&) {
+         AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" +
+                               QString::number(TestSmtp::SmtpServer::FreePort()) + "'");
+       },
+       [](TRecibos& r) { r.btnEnviaMailClick(); }, {"*", "El correo no puede ser enviado por el momento."}},
+      {"load without a payroll type", {}, [](TRecibos& r) {
+         r.cmbTipoNominaRecibo->Reset();
+         r.btnCargaRecibosClick();
+       },
+       {"Debe indicar tipo de nómina a consultar"}},
+      {"load without periods", {}, [](TRecibos& r) {
+         r.cmbPeriodoRecibo->Reset();
+         r.btnCargaRecibosClick();
+       },
+       {"Debe indicar un rango de periodos a consultar"}},
+  };
+  for (const auto& c : cases) {
+    Session s;
+    if (c.before) c.before(s);
+    TRecibos* r = s.open();
+    MsgSeam::Clear();
+    c.action(*r);
+    QStringList got = texts(MsgSeam::Taken());
+    QStringList want = c.messages;
+    if (!want.isEmpty() && want.first() == u"*" && !got.isEmpty()) {
+      want.removeFirst();
+      got.removeFirst();  // the mail component's own text comes first
+    }
+    EXPECT_EQ(got, want) << c.name;
+    // Nothing the screen wrote stays behind but the log of failed mail.
+    QStringList left = QDir(s.terminal.path()).entryList({"*.xml", "*.pdf", "TEMP*"}, QDir::AllEntries);
+    EXPECT_TRUE(left.isEmpty()) << c.name << " " << left.join(",").toStdString();
+    delete r;
+  }
+}
+
+TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
+  const char* names[] = {"../fuera.pdf", "/tmp/portal-fuera.pdf", "..\\\\fuera.pdf", "sub/dir/recibo.pdf", ".."};
+  for (const char* name : names) {
+    Session s;
+    qputenv("PORTAL_DOCUMENT_VIEWER", "true");
+    AppData.oAdo->Execute(QStringLiteral(
+                              "CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), "
+                              "@nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS SELECT 1,2,3,4,5,6,7,"
+                              "'<x/>','%1.xml',X'255044462D312E340A','%1'")
+                              .arg(QString::fromLatin1(name)));
+    TRecibos* r = s.open();
+    r->btnDescargaArchivoPDFClick();
+    qunsetenv("PORTAL_DOCUMENT_VIEWER");
+    EXPECT_FALSE(QFile::exists(QDir(s.terminal.path()).filePath("../fuera.pdf"))) << name;
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/portal-fuera.pdf"))) << name;
+    const QStringList inside = QDir(s.terminal.path()).entryList({"TEMP*"}, QDir::Files);
+    if (QString::fromLatin1(name) == u"..") {
+      EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"No existe el archivo"});
+    } else {
+      EXPECT_EQ(inside.size(), 1) << name;
+    }
+    delete r;
+  }
+}
