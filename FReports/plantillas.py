@@ -66,7 +66,7 @@ def heading(title, W, name="NombreE", rfc="RFCE", regpat="RegPatE", logo="Logo",
     x = 38 if logo else 0
     items = [
         picture(0, 0, 34, 20, f"[ANY({logo})]") if logo else "",
-        text(x, 0, W - x, 7, f"[{name}]", size=13, bold=True, color=DARK),
+        text(x, 0, W - x, 7, f"[{name}]", size=13, bold=True, color=DARK, shrink=True, wrap=0),
         text(x, 7.5, W - x, 5, f"R.F.C.: [{rfc}]     Registro patronal: [{regpat}]", size=8.5),
     ]
     y = 12.5
@@ -116,9 +116,12 @@ def listing(title, columns, W, head, extra_title=None, summary=None, page="lette
     x = 0.0
     header_items = [rect(0, 0, W, 6.5, width=0.2, fill=GRAY)]
     row_items = []
-    for caption, w, expr, align in columns:
+    for caption, w, expr, align, *fit in columns:
         header_items.append(text(x, 0.5, w, 6, caption, bold=True, size=size - 0.5, align=align))
-        row_items.append(text(x, 0, w, 5, expr, size=size, align=align, stretch=True))
+        if fit:  # one line, printed smaller when long
+            row_items.append(text(x, 0, w, 5, expr, size=size, align=align, valign="middle", shrink=True, wrap=0))
+        else:
+            row_items.append(text(x, 0, w, 5, expr, size=size, align=align, stretch=True))
         x += w
     bands.append(band("pageheader", 7.5, header_items))
     if group:
@@ -126,7 +129,7 @@ def listing(title, columns, W, head, extra_title=None, summary=None, page="lette
         bands.append(f'  <group condition={quoteattr(cond)}>\n' +
                      band("header", 7, ghead).replace("  <header", "    <header") + "\n" +
                      band("footer", 8, gfoot).replace("  <footer", "    <footer") + "\n  </group>")
-    row_items.append(line(0, 5.2, W, 5.2, width=0.1, color="#bbbbbb"))
+    row_items.append(line(0, 5.2, W, 5.2, width=0.1, color="#bbbbbb").replace("<line ", '<line float="1" '))
     bands.append(band("data", 5.4, row_items, dataset="Datos"))
     if summary:
         bands.append(summary)
@@ -156,7 +159,7 @@ def receipt(kind_title, page="letter", compact=False):
     s = 7.5 if compact else 9     # body font
     lh = 4 if compact else 5       # line height
     items = [
-        text(0, 0, W * 0.62, 6, "[Nombre.Empresa]", size=11 if compact else 13, bold=True, color=DARK),
+        text(0, 0, W * 0.62, 6, "[Nombre.Empresa]", size=11 if compact else 13, bold=True, color=DARK, shrink=True, wrap=0),
         text(0, lh + 1.5, W * 0.62, lh, "R.F.C.: [RFC.Empresa]     Registro patronal: [REG_PAT.Empresa]", size=s),
         text(W * 0.62, 0, W * 0.38, 6, kind_title, size=10 if compact else 12, bold=True, align="right"),
         text(W * 0.62, lh + 1.5, W * 0.38, lh, "[NombreNomina] - [TipoNomina]", size=s, align="right"),
@@ -252,9 +255,9 @@ def listado_recibos():
     extra = [text(0, head[1], W, 5, "Empleado: [codigo.003] [nombre.006]     Ejercicio [ayo.019]", size=9, bold=True)]
     money = lambda n, f: ("[FORMATNUM(%s)]" % f)
     cols = [
-        ("Nómina", 16, "[nomina.001]", "center"), ("Periodo", 15, "[periodo.002]", "center"),
-        ("Tipo de nómina", 40, "[nombre_nomina.005]", "left"), ("Inicio", 20, "[inicio.007]", "center"),
-        ("Cierre", 20, "[cierre.008]", "center"), ("Días", 12, "[dias.009]", "right"),
+        ("Nómina", 14, "[nomina.001]", "center"), ("Periodo", 13, "[periodo.002]", "center"),
+        ("Tipo de nómina", 50, "[nombre_nomina.005]", "left", "fit"), ("Inicio", 18, "[inicio.007]", "center"),
+        ("Cierre", 18, "[cierre.008]", "center"), ("Días", 10, "[dias.009]", "right"),
         ("Sueldo", 22.4, money(1, "total_sueldo.010"), "right"),
         ("Percepciones", 23, money(1, "total_percepciones.011"), "right"),
         ("Deducciones", 23, money(1, "total_deducciones.012"), "right"),
@@ -264,7 +267,7 @@ def listado_recibos():
     cols[-1] = ("Neto", 22, "[FORMATNUM(neto.015)]", "right")
     x = sum(c[1] for c in cols[:6])
     sm = [line(0, 0.5, W, 0.5, width=0.4), text(0, 1, x, 5, "Totales ([COUNT()] recibos)", bold=True)]
-    for caption, w, expr, align in cols[6:]:
+    for caption, w, expr, align, *_ in cols[6:]:
         field = expr[len("[FORMATNUM("):-2]
         sm.append(text(x, 1, w, 5, f"[FORMATNUM(SUM({field}))]", bold=True, align="right"))
         x += w
@@ -420,7 +423,7 @@ def pe_constancia_vacaciones():
     ])
     items += box
     y += 8
-    for i, caption in enumerate(("Periodo vacacional correspondiente al año de servicio:",
+    for i, caption in enumerate(("Periodo vacacional (año de servicio):",
                                  "Días a disfrutar:", "Del día:", "Al día:", "Fecha de regreso a labores:")):
         items.append(text(10, y + i * 9, 80, 6, caption, size=10))
         items.append(line(92, y + i * 9 + 5.5, W - 10, y + i * 9 + 5.5, width=0.2))
@@ -641,7 +644,7 @@ def pe_mov_sueldo():
 #  1 idflujo 2 flujo 3 orden 4 aprobador 5 nombre_aprobador 6 empleados 7 total_empleados
 def flows(title):
     W = width_of()
-    items = [text(0, 0, W, 7, "[TRIM(NombreE)]", size=13, bold=True, color=DARK),
+    items = [text(0, 0, W, 7, "[TRIM(NombreE)]", size=13, bold=True, color=DARK, shrink=True, wrap=0),
              line(0, 9, W, 9, width=0.6, color=DARK), text(0, 11, W, 7, title, size=12, bold=True, align="center")]
     head = (items, 20)
     cols = [("Orden", 20, "[orden.003]", "center"), ("Código", 25, "[aprobador.004]", "right"),

@@ -6,11 +6,8 @@ void ResultSetDataSet::Skip(int step) {
 
 QVariant ResultSetDataSet::FieldGet(const QString& name) const {
   if (Eof()) return {};
-  const int column = static_cast<int>(m_rows.columns.indexOf(name, 0)) ;
-  int found = column;
-  if (found < 0) {  // column names compare without regard to case, as the server does
-    for (int i = 0; i < m_rows.columns.size(); ++i)
-      if (m_rows.columns[i].compare(name, Qt::CaseInsensitive) == 0) { found = i; break; }
-  }
-  return found < 0 ? QVariant() : m_rows.rows[m_pos].col(found + 1);
+  // Column names compare without regard to case, as the server does.
+  for (qsizetype i = 0; i < m_rows.columns.size(); ++i)
+    if (m_rows.columns[i].compare(name, Qt::CaseInsensitive) == 0) return m_rows.rows[m_pos].col(int(i) + 1);
+  return {};
 }

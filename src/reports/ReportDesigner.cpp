@@ -32,6 +32,8 @@ ReportDesigner::ReportDesigner(const QString& path, Builder builder, QWidget* pa
 
   m_page = new QLabel;
   m_page->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  m_page->setMargin(12);
+  m_page->setStyleSheet(QStringLiteral("background: #7a7a7a;"));  // the page stands out as paper
   auto* scroll = new QScrollArea;
   scroll->setWidget(m_page);
   scroll->setWidgetResizable(true);

@@ -313,6 +313,18 @@ PageItem ReportLayout::RenderText(const ReportObject& o, const QRectF& rect, boo
   const double inner = std::max(1.0, rect.width() - 2 * o.padding);
   item.lines = TextMetrics::BreakLines(item.font, text, inner, o.wrap);
   item.lineHeight = TextMetrics::LineHeightMm(item.font);
+  // Shrinking: smaller steps until the lines fit the box's height (and width, unwrapped).
+  auto fits = [&] {
+    const bool tallEnough = item.lines.size() * item.lineHeight + 2 * o.padding <= rect.height() + kEps;
+    const bool wideEnough = o.wrap || TextMetrics::WidthMm(item.font, item.lines.value(0)) <= inner + kEps;
+    return tallEnough && wideEnough;
+  };
+  for (double size = o.size; o.shrink && !fits() && size > 4; ) {
+    size -= 0.5;
+    item.font.setPointSizeF(size);
+    item.lines = TextMetrics::BreakLines(item.font, text, inner, o.wrap);
+    item.lineHeight = TextMetrics::LineHeightMm(item.font);
+  }
   double height = rect.height();
   const double needed = item.lines.size() * item.lineHeight + 2 * o.padding;
   grew = false;

@@ -178,6 +178,7 @@ class Builder {
       o.padding = Mm(n, "padding", 0.6);
       o.stretch = Flag(n, "stretch");
       o.wrap = Flag(n, "wrap", true);
+      o.shrink = Flag(n, "shrink");
       const QString border = n.attrs.value(QStringLiteral("border")).toUpper();
       o.borders = border == u"1" || border == u"TRUE" ? QStringLiteral("LTRB") : border;
       const QString align = n.attrs.value(QStringLiteral("align")).toLower();

@@ -14,7 +14,8 @@
 // Any band may hold a <child height=> band printed right after it, and `stretch="1"` to grow
 // with its stretching texts. Objects:
 //   <text x= y= w= h= [font= size= bold= italic= underline= color= fill= align="left|center|right"
-//         valign="top|middle|bottom" border="1|LTRB" border-width= padding= stretch= float= wrap= visible=]>
+//         valign="top|middle|bottom" border="1|LTRB" border-width= padding= stretch= float= wrap= shrink=
+//         visible=]>
 //         literal text with [expressions]</text>
 //   <picture x= y= w= h= src="[Logo]" [visible=]/>
 //   <line x1= y1= x2= y2= [width= color=]/>
@@ -48,6 +49,7 @@ struct ReportObject {
   bool stretch = false;
   bool floats = false;  // moves down by the growth of stretching objects above it
   bool wrap = true;
+  bool shrink = false;  // a text that does not fit its box is printed smaller until it does
 };
 
 struct ReportBand {

@@ -1,6 +1,9 @@
 #include "reports/frReportManager.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -36,7 +39,15 @@ frReportManager::frReportManager() = default;
 frReportManager::~frReportManager() { DestroyFR(); }
 
 bool frReportManager::LoadLangRes(const QString& file) {
-  return QFileInfo(file).fileName().compare(QStringLiteral("spanish.xml"), Qt::CaseInsensitive) == 0;
+  if (QFileInfo(file).fileName().compare(QStringLiteral("spanish.xml"), Qt::CaseInsensitive) != 0) return false;
+  // The preview and print dialogs come from Qt: give them Qt's own Spanish texts, once.
+  static QTranslator* spanish = [] {
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QCoreApplication::installTranslator(t);
+    return t;
+  }();
+  return !spanish->isEmpty();
 }
 
 bool frReportManager::SetUserDataSet(const QString& alias, const QString& fieldList, std::function<void()> first,

@@ -20,7 +20,8 @@ class frReportManager {
   frReportManager(const frReportManager&) = delete;
   frReportManager& operator=(const frReportManager&) = delete;
 
-  // The engine speaks Spanish; any other language file is refused.
+  // "spanish.xml": the engine's windows in Spanish (Qt's own translation of its print dialogs,
+  // when installed). Any other language file is refused.
   bool LoadLangRes(const QString& file);
 
   // Registers a data set: its alias, the field list "NAME.001;NAME.002;" and the five callbacks.

@@ -2,6 +2,7 @@
 // variables, preview, PDF files, the template editor and the engine's error box.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include "support/TempDir.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/ErrorSys.h"
+#include "toolkit/Render.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -110,6 +112,13 @@ TEST_F(Bridge, PreviewRunsARealModalLoop) {
   EXPECT_TRUE(sawPreview);
 }
 
+TEST_F(Bridge, EngineWindowsSpeakSpanish) {
+  frReportManager engine;
+  EXPECT_FALSE(engine.LoadLangRes(QStringLiteral("english.xml")));
+  EXPECT_TRUE(engine.LoadLangRes(QStringLiteral("spanish.xml")));
+  EXPECT_EQ(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"), QStringLiteral("Previsualizar impresión"));
+}
+
 TEST_F(Bridge, PreviewCanBeSavedAsPdf) {
   frReportManager engine;
   ResultSetDataSet data(Employee());
@@ -117,6 +126,7 @@ TEST_F(Bridge, PreviewCanBeSavedAsPdf) {
   ASSERT_TRUE(engine.LoadFromFile(QStringLiteral("FReports/Tarjeta.fr3")));
   ASSERT_TRUE(engine.PrepareReport());
   ReportPreview preview(engine.Prepared(), QStringLiteral("Tarjeta"));
+  EXPECT_NE(preview.findChild<QAction*>(QStringLiteral("actGuardarPDF")), nullptr);  // the toolbar's save button
   ASSERT_TRUE(preview.SaveAs(dir.file("guardado.pdf")));
   EXPECT_TRUE(PdfTools::Text(dir.file("guardado.pdf")).contains(QStringLiteral("MARÍA PEÑA")));
   EXPECT_FALSE(preview.SaveAs(dir.file("no/existe/guardado.pdf")));
@@ -265,6 +275,8 @@ TEST_F(Bridge, EditorPreviewsLiveAndSavesTheTemplate) {
     designer->SetText(designer->Text() + QStringLiteral(" height=\"5\"><text x=\"0\" y=\"0\" w=\"50\" h=\"5\">[NombreE] [NOMBRE.002]</text></title></report>"));
     EXPECT_EQ(designer->Status(), QStringLiteral("1 página(s)"));
     designer->findChild<QPushButton*>(QStringLiteral("btnGuardar"))->click();
+    if (!qEnvironmentVariableIsEmpty("REPORTS_KEEP_PDF"))
+      Render::ToPng(designer, qEnvironmentVariable("REPORTS_KEEP_PDF") + QStringLiteral("/ReportDesigner.png"));
     return 1;
   });
   engine.DesignReport();

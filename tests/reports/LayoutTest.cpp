@@ -8,6 +8,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/TextUtil.h"
 
 namespace {
 
@@ -159,6 +160,17 @@ TEST_F(Layout, TextLongerThanAPageContinuesOnTheNextPages) {
   const QString text = PdfTools::Text(pdf);
   for (int i = 1; i <= 70; ++i) EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("renglon %1\\b").arg(i))), 1) << i;
   EXPECT_TRUE(PdfTools::PageText(pdf, pages).contains(QStringLiteral("Página %1 de %1").arg(pages)));
+}
+
+TEST_F(Layout, ShrinkingTextPrintsWholeInItsBox) {
+  const QString name = QStringLiteral("COMERCIALIZADORA Y DISTRIBUIDORA DEL NORTE DE MÉXICO SA DE CV");
+  const QString tpl = QStringLiteral(R"(<report page="letter">
+    <title height="20">
+      <text x="0" y="0" w="80" h="7" size="13" bold="1" shrink="1" wrap="0">[NombreE]</text>
+      <text x="0" y="10" w="80" h="7" size="13" bold="1">[NombreE]</text>
+    </title></report>)");
+  const QString text = PdfTools::Text(Export(tpl, Employees(1), {{"ZELK", "NombreE", Text::Quoted(name)}}));
+  EXPECT_EQ(text.count(name), 1) << text.toStdString();  // shrunk onto one line; the other is cut
 }
 
 TEST_F(Layout, FontsAreEmbeddedAndPageSizesFollowTheTemplate) {
