@@ -1,5 +1,6 @@
 #pragma once
 // Static text. Lines wrap at the label's width; "\r\n" breaks a line.
+#include <QEvent>
 #include <QLabel>
 
 #include "toolkit/TControl.h"

@@ -13,6 +13,7 @@
 #include "support/QtPrinters.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Render.h"
+#include "update/clsActualizaBD.h"
 #include "toolkit/TIni.h"
 
 namespace {
@@ -107,13 +108,15 @@ TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
 
 TEST(LoginJourney, StatementsFromStartUpToTheMenuInOrder) {
   DemoTerminal terminal;
+  StatementJournal::Clear();
   TRegistro* login = startLogin();
   const QString key = AppData.oLlaveTemporal;
   ASSERT_EQ(key.size(), 6);
-  StatementJournal::Clear();
   logIn(login, "1", "Clave2024");
   ASSERT_NE(DemoTerminal::Visible<TPrincipal>(), nullptr);
   const QStringList expected = {
+      // The update window: this terminal has no update scripts, so only the register check.
+      clsActualizaBD::RegisterCreation(),
       QStringLiteral("exec peValidaEntrada 1,'") + EncriptaPWD(QStringLiteral("Clave2024")) + QStringLiteral("',0,0"),
       QStringLiteral("exec peValidaPasswordNulo @codigo=         1, @empresa=       1"),
       QStringLiteral(" exec PortalPatronInsertaEmpresasSeleccionadas ") + key + QStringLiteral(",       1"),

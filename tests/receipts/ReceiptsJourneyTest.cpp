@@ -154,31 +154,75 @@ TEST(Receipts, ConfigurationSwitches) {
   }
 }
 
+QString pdfInfo(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {path});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct PrintCase {
+  const char* name;
+  bool savingsFund;
+  bool halfLetter;
+  const char* pageSize;  // as pdfinfo prints it
+  const char* title;     // a text the template prints
+};
+
 TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
-  Session s;
-  TRecibos* r = s.open();
-  ASSERT_GT(r->arregloRecibos->Len(), 0);
-  const Row receipt = r->arregloRecibos->CurrentRow();
-  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
-  const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/recibo-carta.pdf");
-  QFile::remove(pdf);
-  int pages = 0;
-  ReportModal::SetHookForTests([&](QDialog& dialog) {
-    auto* preview = dynamic_cast<ReportPreview*>(&dialog);
-    if (!preview) return 0;
-    pages = preview->PageCount();
-    preview->SaveAs(pdf);
-    return 0;
-  });
-  r->btnImprimeCartaClick();
-  ReportModal::SetHookForTests({});
-  EXPECT_GE(pages, 1);
-  const QString text = pdfText(pdf);
-  EXPECT_TRUE(text.contains(AppData.NombreEmpresa)) << text.left(400).toStdString();
-  const QString neto = Text::AllTrim(Text::Transform(receipt.col(15), QStringLiteral("9,999,999,999.99")));
-  EXPECT_TRUE(text.contains(neto)) << neto.toStdString() << "\n" << text.left(1500).toStdString();
-  EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << texts(MsgSeam::Taken()).join("|").toStdString();
-  delete r;
+  const PrintCase cases[] = {
+      {"letter", false, false, "612 x 792 pts (letter)", "RECIBO DE N"},
+      {"half letter", false, true, "612 x 396 pts", "RECIBO DE N"},
+      {"savings fund, letter button", true, false, "612 x 792 pts (letter)", "FONDO DE AHORRO"},
+      {"savings fund, half-letter button", true, true, "612 x 792 pts (letter)", "FONDO DE AHORRO"},
+  };
+  for (const auto& c : cases) {
+    Session s;
+    TRecibos* r = s.open();
+    if (c.savingsFund) {
+      // The savings fund pays out at the end of a finished year.
+      r->cmbYearRecibo->UserSelect(2);
+      r->oAhorro->lChecked = true;
+      r->btnCargaRecibosClick();
+    }
+    ASSERT_GT(r->arregloRecibos->Len(), 0) << c.name;
+    const Row receipt = r->arregloRecibos->CurrentRow();
+    QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+    const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/recibo-%1.pdf").arg(QString::fromLatin1(c.name).replace(' ', '-').remove(','));
+    QFile::remove(pdf);
+    int pages = 0;
+    ReportModal::SetHookForTests([&](QDialog& dialog) {
+      auto* preview = dynamic_cast<ReportPreview*>(&dialog);
+      if (!preview) return 0;
+      pages = preview->PageCount();
+      preview->SaveAs(pdf);
+      return 0;
+    });
+    if (c.halfLetter) r->btnImprimirReciboClick();
+    else r->btnImprimeCartaClick();
+    ReportModal::SetHookForTests({});
+    EXPECT_GE(pages, 1) << c.name;
+    EXPECT_TRUE(pdfInfo(pdf).contains(QString::fromLatin1(c.pageSize))) << c.name << pdfInfo(pdf).toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.title))) << c.name;
+    EXPECT_TRUE(text.contains(AppData.NombreTrabajador.toUpper()) || text.contains(AppData.NombreTrabajador)) << c.name;
+    const QString neto = Text::AllTrim(Text::Transform(receipt.col(15), QStringLiteral("9,999,999,999.99")));
+    EXPECT_TRUE(text.contains(neto)) << c.name << " " << neto.toStdString() << "\n" << text.left(1500).toStdString();
+    EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << c.name << texts(MsgSeam::Taken()).join("|").toStdString();
+    delete r;
+  }
+}
+
+TEST(Receipts, HalfLetterHiddenForTheExcludedCompany) {
+  for (bool excluded : {true, false}) {
+    Session s;
+    qputenv("PORTAL_RFC_SIN_MEDIA_CARTA", excluded ? AppData.RFCEmpresa.toUtf8() : QByteArray("XAXX010101000"));
+    TRecibos* r = s.open();
+    qunsetenv("PORTAL_RFC_SIN_MEDIA_CARTA");
+    EXPECT_EQ(r->btnImprimirRecibo->lVisible(), !excluded);
+    EXPECT_TRUE(r->btnImprimeCarta->lVisible());
+    delete r;
+  }
 }
 
 TEST(Receipts, XmlViewerShowsTheStoredXmlUnchanged) {
