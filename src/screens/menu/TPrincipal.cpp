@@ -4,7 +4,7 @@
 
 #include "app/AppData.h"
 #include "data/TDataSource.h"
-#include "data/TQuery.h"
+#include "data/ResultShapes.h"
 #include "data/mdlConexion.h"
 #include "data/mdlOperacion.h"
 #include "screens/employee/TInformacionGeneral.h"
@@ -24,19 +24,6 @@
 #include "toolkit/DocumentOpener.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
-
-namespace {
-
-// Rows of a query on the session data source; empty when it returned none.
-Rows queryRows(const QString& statement) {
-  TQuery q(AppData.oAdo, QStringLiteral("GENERAL"), statement);
-  if (q.RecCount() == 0) return Rows();
-  Rows rows = q.GetRows();
-  q.Close();
-  return rows;
-}
-
-}  // namespace
 
 TPrincipal::TPrincipal(QWidget* parent) : TForm(parent) {}
 
@@ -137,7 +124,7 @@ void TPrincipal::FormInitialize() {
 }
 
 void TPrincipal::DatosEmpresa() {
-  const Rows rows = queryRows(QStringLiteral("exec peGetCompanyInformation ") + AppData.Empresa);
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("exec peGetCompanyInformation ") + AppData.Empresa);
   if (rows.isEmpty()) return;
   const Row& r = rows.row(1);
   lblEmpresa->cText = Text::ToText(r.col(1));
@@ -169,7 +156,7 @@ void TPrincipal::RevisaPermisos() {
 }
 
 void TPrincipal::obtenLogoEmpresa() {
-  const Rows rows = queryRows(
+  const Rows rows = ResultShapes::RowsOf(
       QStringLiteral(" SELECT isnull(rutaImagen,''), isnull(rutaFirma,'') FROM PORTALEMPLEADOLOGO  where idempresa= ") +
       AppData.Empresa);
   if (rows.isEmpty()) return;
@@ -178,7 +165,7 @@ void TPrincipal::obtenLogoEmpresa() {
 }
 
 void TPrincipal::LlenaVariablesSupervisor() {
-  const Rows rows = queryRows(QStringLiteral("exec dbo.PortaEmpleado_MarcasAutorizaSup ") + empresa + u',' + AppData.Codigo);
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("exec dbo.PortaEmpleado_MarcasAutorizaSup ") + empresa + u',' + AppData.Codigo);
   if (rows.isEmpty()) return;
   const Row& r = rows.row(1);
   AppData.gsAutorizaSupervisores = r.col(2);

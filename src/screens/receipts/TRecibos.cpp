@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/AppData.h"
-#include "data/TQuery.h"
+#include "data/ResultShapes.h"
 #include "data/mdlNomina.h"
 #include "data/mdlOperacion.h"
 #include "mail/TEnviaMail.h"
@@ -25,15 +25,9 @@ namespace {
 
 const QString kSinRecibos = QStringLiteral(
     "Debe cargar los datos a consultar, aplicar el filto y presionar el boton Cargar Recibos");
+const QString kSelecciona = QStringLiteral("Seleccione un recibo para enviar por mail.");
 const QString kSinReporte = QStringLiteral("El Reporte no puede ser generado, no se encontro información.");
 
-Rows queryRows(const QString& statement) {
-  TQuery q(AppData.oAdo, QStringLiteral("GENERAL"), statement);
-  if (q.RecCount() == 0) return Rows();
-  Rows rows = q.GetRows();
-  q.Close();
-  return rows;
-}
 
 QString iniVariable(const char* key) {
   return TIni(QStringLiteral("config.ini")).GetEntry(QStringLiteral("VARIABLES"), QString::fromLatin1(key));
@@ -206,7 +200,7 @@ void TRecibos::FormInitialize() {
 }
 
 void TRecibos::cargarAyos() {
-  const Rows rows = queryRows(QStringLiteral("exec PortalEmpleadoCargaAyosDeRecibos ") + AppData.oLlaveTemporal + u',' +
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("exec PortalEmpleadoCargaAyosDeRecibos ") + AppData.oLlaveTemporal + u',' +
                               AppData.Codigo);
   if (rows.isEmpty()) return;
   QStringList years;
@@ -231,7 +225,7 @@ void TRecibos::cmbYearReciboChange() {
 
 void TRecibos::llenaTiposnom() {
   cmbTipoNominaRecibo->Reset();
-  const Rows rows = queryRows(QStringLiteral("EXEC PortalEmpleadoCargaTipoNominaDeRecibos ") +
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC PortalEmpleadoCargaTipoNominaDeRecibos ") +
                               AllTrim(cmbYearRecibo->cText()) + u',' + AllTrim(AppData.oLlaveTemporal) + u',' + codigo);
   if (rows.isEmpty()) return;
   for (const Row& r : rows) cmbTipoNominaRecibo->AddItem(AllTrim(ToText(r.col(1))));
@@ -322,7 +316,7 @@ void TRecibos::ImprimeReciboNormal(const QString& tipo) {
   const int tipoNomina = ObtenTipoNomina(ToText(r.col(4)));
 
   QString rfc, registro, nombre, numero;
-  const Rows company = queryRows(
+  const Rows company = ResultShapes::RowsOf(
       QStringLiteral(" select rfc_empresa,registro_patronal, nombre_empresa,empresa  from empresas where empresa= ") +
       ToText(r.col(17)));
   if (!company.isEmpty()) {
@@ -401,17 +395,25 @@ Row TRecibos::archivosCFDI(const QVariant& empresaRecibo) {
   return rows.isEmpty() ? Row() : rows.row(1);
 }
 
-void TRecibos::btnGenraCFDIClick() {
+// The selected receipt's invoice files, after the checks the XML and PDF buttons share.
+bool TRecibos::archivosSeleccionados(Row* files) {
   if (arregloRecibos->Len() == 0) {
-    MsgInfo(QStringLiteral("Seleccione un recibo para enviar por mail."));
-    return;
+    MsgInfo(kSelecciona);
+    return false;
   }
   const QVariant empresaRecibo = seleccionado().col(17);
   if (!ValidaExisteCFDI(empresaRecibo)) {
     MsgInfo(QStringLiteral("No existe archivo CFDI para este registro."));
-    return;
+    return false;
   }
-  const QString xml = ToText(archivosCFDI(empresaRecibo).col(8));
+  *files = archivosCFDI(empresaRecibo);
+  return true;
+}
+
+void TRecibos::btnGenraCFDIClick() {
+  Row files;
+  if (!archivosSeleccionados(&files)) return;
+  const QString xml = ToText(files.col(8));
   if (xml.isEmpty()) {
     MsgInfo(QStringLiteral("No existe el archivo"));
     return;
@@ -420,16 +422,8 @@ void TRecibos::btnGenraCFDIClick() {
 }
 
 void TRecibos::btnDescargaArchivoPDFClick() {
-  if (arregloRecibos->Len() == 0) {
-    MsgInfo(QStringLiteral("Seleccione un recibo para enviar por mail."));
-    return;
-  }
-  const QVariant empresaRecibo = seleccionado().col(17);
-  if (!ValidaExisteCFDI(empresaRecibo)) {
-    MsgInfo(QStringLiteral("No existe archivo CFDI para este registro."));
-    return;
-  }
-  const Row files = archivosCFDI(empresaRecibo);
+  Row files;
+  if (!archivosSeleccionados(&files)) return;
   const QByteArray pdf = bytesOf(files.col(10));
   // A stored name is only ever a plain name inside the program's folder.
   const QString name = FileNames::Safe(ToText(files.col(11)));
@@ -443,7 +437,7 @@ void TRecibos::btnDescargaArchivoPDFClick() {
 
 void TRecibos::btnEnviaMailClick() {
   if (arregloRecibos->Len() == 0) {
-    MsgInfo(QStringLiteral("Seleccione un recibo para enviar por mail."));
+    MsgInfo(kSelecciona);
     return;
   }
   const QString destino = AppData.email;

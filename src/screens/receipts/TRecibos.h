@@ -78,6 +78,7 @@ class TRecibos : public TSessionForm {
  private:
   Row seleccionado() const;  // the grid's current row
   Row archivosCFDI(const QVariant& empresaRecibo);
+  bool archivosSeleccionados(Row* files);
   struct Flags {
     QString agi, fdo, otr;
   };
