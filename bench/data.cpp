@@ -40,10 +40,3 @@ void ProcedureCall(benchmark::State& state) {
 BENCHMARK(ProcedureCall);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -48,12 +48,3 @@ void BM_EnviaMailWithPdf(benchmark::State& state) {
 BENCHMARK(BM_EnviaMailWithPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  MsgSeam::Capture(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -89,12 +89,3 @@ void ListingOf500RowsToPdf(benchmark::State& state) {
 BENCHMARK(ListingOf500RowsToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MsgSeam::Capture(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

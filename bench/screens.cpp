@@ -129,12 +129,3 @@ void BM_ReceiptsButtonToListingShown(benchmark::State& state) {
 BENCHMARK(BM_ReceiptsButtonToListingShown)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MsgSeam::Capture(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
