@@ -162,7 +162,7 @@ def receipt(kind_title, page="letter", compact=False):
         text(0, 0, W * 0.62, 6, "[Nombre.Empresa]", size=11 if compact else 13, bold=True, color=DARK, shrink=True, wrap=0),
         text(0, lh + 1.5, W * 0.62, lh, "R.F.C.: [RFC.Empresa]     Registro patronal: [REG_PAT.Empresa]", size=s),
         text(W * 0.62, 0, W * 0.38, 6, kind_title, size=10 if compact else 12, bold=True, align="right"),
-        text(W * 0.62, lh + 1.5, W * 0.38, lh, "[NombreNomina] - [TipoNomina]", size=s, align="right"),
+        text(W * 0.5, lh + 1.5, W * 0.5, lh, "[NombreNomina] - [TipoNomina]", size=s, align="right", shrink=True, wrap=0),
         text(W * 0.62, 2 * lh + 1.5, W * 0.38, lh, "Periodo [PeriodoImprimir] del [PeriodoDE] al [PeriodoA]", size=s,
              align="right"),
     ]
