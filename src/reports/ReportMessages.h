@@ -6,7 +6,8 @@
 
 namespace ReportMessages {
 
-// "FRH/2012  Can not load FRH library: FrSystH.dll"; missing parts print as "???".
+// "Error" or "Warning", subsystem "/" sub-code, description, file or operation; missing parts
+// print as "???".
 QString ErrorText(const TError& error);
 
 // "Error" with a stop icon when the severity is above 1, else "Warning" with a warning icon.
