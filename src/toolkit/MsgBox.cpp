@@ -76,6 +76,12 @@ void Capture(bool on) { seam().capturing = on; }
 bool Capturing() { return seam().capturing; }
 void QueueAnswer(bool yes) { seam().answers.append(yes); }
 QList<Shown> Taken() { return seam().shown; }
+
+QStringList Texts() {
+  QStringList out;
+  for (const Shown& b : seam().shown) out << b.text;
+  return out;
+}
 void Clear() {
   seam().shown.clear();
   seam().answers.clear();

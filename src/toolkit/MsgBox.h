@@ -2,6 +2,7 @@
 // The five message boxes every screen uses, and the seam through which tests answer them.
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 enum class MsgKind { Info, Stop, Alert, YesNo, NoYes };
@@ -27,6 +28,7 @@ void Capture(bool on);
 bool Capturing();
 void QueueAnswer(bool yes);
 QList<Shown> Taken();  // every box shown since the last Clear, in order
+QStringList Texts();   // their texts, in order
 void Clear();
 
 }  // namespace MsgSeam

@@ -51,12 +51,6 @@ void logIn(TRegistro* login, const QString& employee, const QString& password) {
   DemoTerminal::Settle();
 }
 
-QStringList texts(const QList<MsgSeam::Shown>& boxes) {
-  QStringList out;
-  for (const auto& b : boxes) out << b.text;
-  return out;
-}
-
 }  // namespace
 
 TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
@@ -64,7 +58,7 @@ TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
   TRegistro* login = startLogin();
   logIn(login, "4", "MOTL900512HJ3");
   auto* menu = DemoTerminal::Visible<TPrincipal>();
-  ASSERT_NE(menu, nullptr) << texts(MsgSeam::Taken()).join(" | ").toStdString();
+  ASSERT_NE(menu, nullptr) << MsgSeam::Texts().join(" | ").toStdString();
   EXPECT_EQ(AppData.Codigo, QStringLiteral("         4"));
   EXPECT_EQ(AppData.Empresa, QStringLiteral("       1"));
   EXPECT_EQ(menu->lblCodigo->cText(), AppData.Codigo);
@@ -85,7 +79,7 @@ TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
   menu->btnCambiaPassword->Press();
   ASSERT_TRUE(opened);
   TForm::SetModalHook(nullptr);
-  EXPECT_EQ(texts(MsgSeam::Taken()).mid(0, 2),
+  EXPECT_EQ(MsgSeam::Texts().mid(0, 2),
             (QStringList{"¿Desea cambiar su password ahora?", "Password guardado correctamente"}));
   EXPECT_EQ(StatementJournal::Last(),
             QStringLiteral(" exec portalEmpleadoActualizaPassword '") + EncriptaPWD(QStringLiteral("Ñu3VA")) +
@@ -99,7 +93,7 @@ TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
   EXPECT_EQ(DemoTerminal::Visible<TPrincipal>(), nullptr);
   MsgSeam::Clear();
   logIn(again, "4", "MOTL900512HJ3");
-  EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"Usuario o contraseña Invalida."});
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"Usuario o contraseña Invalida."});
   again->txtEmpleado->Value = "";
   again->txtPassword->Value = "";
   logIn(again, "4", "Ñu3VA");
@@ -173,11 +167,11 @@ TEST(LoginJourney, AcceptButtonAnswers) {
     login->btnAceptar->Press();
     DemoTerminal::Settle();
     if (c.message) {
-      EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{QString::fromUtf8(c.message)}) << c.name;
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{QString::fromUtf8(c.message)}) << c.name;
       EXPECT_EQ(DemoTerminal::Visible<TPrincipal>(), nullptr) << c.name;
       EXPECT_TRUE(login->isVisible()) << c.name;
     } else {
-      EXPECT_NE(DemoTerminal::Visible<TPrincipal>(), nullptr) << c.name << " " << texts(MsgSeam::Taken()).join("|").toStdString();
+      EXPECT_NE(DemoTerminal::Visible<TPrincipal>(), nullptr) << c.name << " " << MsgSeam::Texts().join("|").toStdString();
     }
     // A failed validation draws a new session key (a draw repeats once in 100,000).
     if (QString::fromUtf8(c.message ? c.message : "") == u"Usuario o contraseña Invalida.") {

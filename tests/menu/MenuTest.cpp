@@ -22,12 +22,6 @@
 
 namespace {
 
-QStringList texts(const QList<MsgSeam::Shown>& boxes) {
-  QStringList out;
-  for (const auto& b : boxes) out << b.text;
-  return out;
-}
-
 TPrincipal* logIn(const QString& employee, const QString& password) {
   return DemoTerminal::LogIn<TRegistro, TPrincipal>(employee, password);
 }
@@ -136,7 +130,7 @@ TEST(Menu, CodeOfConductAndPasswordQuestion) {
   qputenv("PORTAL_DOCUMENT_VIEWER", "sleep 60");
   QFile::remove(terminal.file("Conducta.pdf"));
   menu->btnConducta->Press();
-  EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"No existe el archivo"});
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"No existe el archivo"});
   QFile f(terminal.file("Conducta.pdf"));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("%PDF-1.4\n");
@@ -190,7 +184,7 @@ TEST(Menu, AdministratorEntry) {
   {
     DemoTerminal terminal;
     DemoTerminal::LogIn<TRegistro, TAdministrador>("administrador", "otra");
-    EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"El usuario o la contraseña del administrador no es correcto"});
+    EXPECT_EQ(MsgSeam::Texts(), QStringList{"El usuario o la contraseña del administrador no es correcto"});
     // With no window left the program ends.
     EXPECT_EQ(DemoTerminal::Visible<TRegistro>(), nullptr);
     EXPECT_EQ(DemoTerminal::Visible<TAdministrador>(), nullptr);
@@ -210,7 +204,7 @@ TEST(Menu, DatabaseDownAtStartThenBackForTheNextLoginWindow) {
   login->txtEmpleado->Value = "1";
   login->txtPassword->Value = "Clave2024";
   login->btnAceptar->Press();
-  const QStringList shown = texts(MsgSeam::Taken());
+  const QStringList shown = MsgSeam::Texts();
   ASSERT_FALSE(shown.isEmpty());
   EXPECT_EQ(shown.last(), QStringLiteral("Usuario o contraseña Invalida."));
   EXPECT_TRUE(login->isVisible());
@@ -219,7 +213,7 @@ TEST(Menu, DatabaseDownAtStartThenBackForTheNextLoginWindow) {
 
   ini.SetEntry("CONFIG", "BD", "portal-demo.db");
   MsgSeam::Clear();
-  EXPECT_NE(logIn("1", "Clave2024"), nullptr) << texts(MsgSeam::Taken()).join("|").toStdString();
+  EXPECT_NE(logIn("1", "Clave2024"), nullptr) << MsgSeam::Texts().join("|").toStdString();
 }
 
 struct PasswordCase {
@@ -254,7 +248,7 @@ TEST(Menu, PasswordChangeScreen) {
     MsgSeam::Clear();
     StatementJournal::Clear();
     pwd->btnGuardar->Press();
-    EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{QString::fromUtf8(c.message)}) << c.name;
+    EXPECT_EQ(MsgSeam::Texts(), QStringList{QString::fromUtf8(c.message)}) << c.name;
     EXPECT_EQ(pwd->isVisible(), !c.closes) << c.name;
     if (c.closes) {
       // The stored value logs in afterwards (the empty one brings back the RFC).
@@ -282,7 +276,7 @@ TEST(Menu, PasswordNotSavedIsNotReportedAsSaved) {
   const auto boxes = MsgSeam::Taken();
   ASSERT_EQ(boxes.size(), 1);
   EXPECT_EQ(boxes.first().kind, MsgKind::Alert);  // the data source's own alert
-  EXPECT_FALSE(texts(boxes).contains("Password guardado correctamente"));
+  EXPECT_FALSE(MsgSeam::Texts().contains("Password guardado correctamente"));
   EXPECT_TRUE(pwd->isVisible());
   pwd->Close();
 }

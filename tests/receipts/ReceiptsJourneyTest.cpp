@@ -39,12 +39,6 @@ QStringList column(const Rows& rows, int n) {
   return out;
 }
 
-QStringList texts(const QList<MsgSeam::Shown>& boxes) {
-  QStringList out;
-  for (const auto& b : boxes) out << b.text;
-  return out;
-}
-
 QString pdfText(const QString& path) {
   QProcess p;
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -108,7 +102,7 @@ TEST(Receipts, OpenedFromTheMenuListsYearsTypesPeriodsAndReceipts) {
     EXPECT_TRUE(r->arregloRecibos->Column(4)->lHide());
     EXPECT_EQ(r->arregloRecibos->Column(1)->cHeader(), QStringLiteral("Nomina"));
     EXPECT_EQ(r->arregloRecibos->Column(17)->nAlignment(), 6);
-    EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << texts(MsgSeam::Taken()).join("|").toStdString();
+    EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join("|").toStdString();
     const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
     QDir().mkpath(out);
     Render::ToPng(r, out + "/recibos.png");
@@ -208,7 +202,7 @@ TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
     EXPECT_TRUE(text.contains(AppData.NombreTrabajador.toUpper()) || text.contains(AppData.NombreTrabajador)) << c.name;
     const QString neto = Text::AllTrim(Text::Transform(receipt.col(15), QStringLiteral("9,999,999,999.99")));
     EXPECT_TRUE(text.contains(neto)) << c.name << " " << neto.toStdString() << "\n" << text.left(1500).toStdString();
-    EXPECT_TRUE(texts(MsgSeam::Taken()).isEmpty()) << c.name << texts(MsgSeam::Taken()).join("|").toStdString();
+    EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << c.name << MsgSeam::Texts().join("|").toStdString();
     delete r;
   }
 }
@@ -281,7 +275,7 @@ TEST(Receipts, MailDeliversBothFilesAndLeavesNothingBehind) {
                                                           r->cmbYearRecibo->cText()).row(1);
   const QStringList before = QDir(s.terminal.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   r->btnEnviaMailClick();
-  EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"Correo Enviado"});
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"Correo Enviado"});
   const auto messages = server.messages();
   ASSERT_EQ(messages.size(), 1);
   const auto& m = messages.first();
@@ -359,7 +353,7 @@ TEST(Receipts, DocumentedMessages) {
     TRecibos* r = s.open();
     MsgSeam::Clear();
     c.action(*r);
-    QStringList got = texts(MsgSeam::Taken());
+    QStringList got = MsgSeam::Texts();
     QStringList want = c.messages;
     if (!want.isEmpty() && want.first() == u"*" && !got.isEmpty()) {
       want.removeFirst();
@@ -390,7 +384,7 @@ TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/portal-fuera.pdf"))) << name;
     const QStringList inside = QDir(s.terminal.path()).entryList({"TEMP*"}, QDir::Files);
     if (QString::fromLatin1(name) == u"..") {
-      EXPECT_EQ(texts(MsgSeam::Taken()), QStringList{"No existe el archivo"});
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{"No existe el archivo"});
     } else {
       EXPECT_EQ(inside.size(), 1) << name;
     }
