@@ -56,9 +56,11 @@ struct EmployeeSession {
     return out;
   }
 
-  // A touch on row n (1-based) of a grid: the grid's change event runs as for a person.
+  // A touch on row n (1-based) of a grid: the row becomes current and is clicked.
   static void touchRow(TArrayBrowse* grid, int n) {
-    grid->View()->setCurrentIndex(grid->View()->model()->index(n - 1, 1));
+    const QModelIndex cell = grid->View()->model()->index(n - 1, 1);
+    grid->View()->setCurrentIndex(cell);
+    emit grid->View()->clicked(cell);
   }
 
   // Presses the keys named, in order.

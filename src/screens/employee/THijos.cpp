@@ -1,5 +1,7 @@
 #include "screens/employee/THijos.h"
 
+#include <QAbstractItemView>
+
 #include "app/AppData.h"
 #include "data/StatementValues.h"
 #include "data/clsConexion.h"
@@ -41,6 +43,9 @@ void THijos::CreateForm() {
   arrayHijos->nMarqueeStyle = 4;
   arrayHijos->nRowHeight = 35;
   arrayHijos->OnChange = [this] { arrayHijosChange(); };
+  // A touch on the row that is already current selects that child too (after a reload the
+  // first row is current, and the only child of a one-child list can be touched no other way).
+  connect(arrayHijos->View(), &QAbstractItemView::clicked, this, [this] { arrayHijosChange(); });
 
   auto button = [this](QWidget* parent, TBtnBmp*& b, const char* name, int x, int y, const QString& text,
                        const char* picture, void (THijos::*click)()) {
@@ -106,6 +111,11 @@ void THijos::Cargarhijos() {
                            " from rhcatalogo c, rhfamiliar h  where c.codigo= ") +
                 codigo + QStringLiteral(" and c.empresa= ") + empresa + QStringLiteral(" and c.idcatalogo = h.idcatalogo ") +
                 QStringLiteral(" and h.idparentesco = 3 ")));
+  // The grid shows as current the child being edited, when the list still holds it.
+  const QString id = AllTrim(txtId->Value());
+  const Rows shown = arrayHijos->aArrayData();
+  for (int i = 1; !id.isEmpty() && i <= shown.size(); ++i)
+    if (AllTrim(ToText(shown.row(i).col(1))) == id) arrayHijos->nArrayAt = i;
 }
 
 void THijos::arrayHijosChange() {
