@@ -326,8 +326,13 @@ TEST(GeneralInformation, KeyboardLayouts) {
     g->Close();
     DemoTerminal::Settle();
   }
-  // The keys write into the edit touched last.
+  // The keys write into the edit touched last; the key faces follow the case.
   auto* g = s.open<TInformacionGeneral>();
+  EXPECT_EQ(g->oBkgnd(), QStringLiteral("DATOSPERSONALES"));
+  g->Teclado()->Press("btnMayusculas");
+  EXPECT_EQ(g->oBkgnd(), QStringLiteral("TecladoEdicionDatos"));
+  S::render(g, "informacion-general-mayusculas");
+  g->Teclado()->Press("btnMinusculas");
   g->txtTel->OnClick(g->txtTel);
   const QString tel = g->txtTel->Value();
   S::press(g->Teclado(), {"btn9", "btnEspacio"});

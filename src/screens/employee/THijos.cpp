@@ -62,6 +62,7 @@ void THijos::CreateForm() {
   oGroupBox1->SetBounds(8, 260, 934, 66);
   oLabel2 = TLabel::New(oGroupBox1, QStringLiteral("oLabel2"));
   oLabel2->SetBounds(12, 26, 38, 14);
+  oLabel2->lMultiline = false;
   oLabel2->cText = QStringLiteral("Nombre");
   txtNombre = TEdit::New(oGroupBox1, QStringLiteral("txtNombre"));
   txtNombre->SetBounds(60, 20, 426, 24);
@@ -72,6 +73,7 @@ void THijos::CreateForm() {
   txtId->lVisible = false;
   oLabel1 = TLabel::New(oGroupBox1, QStringLiteral("oLabel1"));
   oLabel1->SetBounds(508, 26, 87, 14);
+  oLabel1->lMultiline = false;
   oLabel1->cText = QStringLiteral("Fecha Nacimiento");
   dtpFechaNacimiento = TDatePicker::New(oGroupBox1, QStringLiteral("dtpFechaNacimiento"));
   dtpFechaNacimiento->SetBounds(604, 23, 90, 20);

@@ -122,6 +122,10 @@ void TInformacionGeneral::CreateForm() {
 
   m_keys = std::make_unique<OnScreenKeyboard>(this, QStringLiteral("TInformacionGeneral"), lblEtiquetaMayusculas);
   m_keys->lBlankStays = true;
+  // The key faces follow the case: shifted symbols and capitals while upper case is on.
+  m_keys->OnLock = [this](bool on) {
+    oBkgnd = on ? QStringLiteral("TecladoEdicionDatos") : QStringLiteral("DATOSPERSONALES");
+  };
 }
 
 void TInformacionGeneral::FormInitialize() {

@@ -174,4 +174,9 @@ void TInformacionNomina::cargaDetalle() {
   Campo(QStringLiteral("txtNtipoSal"))->Value = NombreTipoSalario(ToText(r.col(12)));
   Campo(QStringLiteral("txtNtipoEmp"))->Value = NombreTipoEmpleado(ToText(r.col(15)));
   Campo(QStringLiteral("txtEdad"))->Value = Edad(r.col(36));
+  // Each field shows the beginning of its value; a value longer than its box shows whole as a tip.
+  for (TEdit* e : std::as_const(m_fields)) {
+    e->SetCaret(0);
+    e->cToolTip = e->Value();
+  }
 }

@@ -28,6 +28,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent, const QString& screen, TLabe
 void OnScreenKeyboard::SetLock(bool on, bool showLabel) {
   m_lock = on;
   if (m_indicator && showLabel) m_indicator->cText = on ? kLockText : QString();
+  if (OnLock) OnLock(on);
 }
 
 void OnScreenKeyboard::Press(const QString& name) {

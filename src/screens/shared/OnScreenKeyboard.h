@@ -31,6 +31,9 @@ class OnScreenKeyboard {
   // the edit, so the next key types after it; elsewhere assigning the value drops it.
   bool lBlankStays = false;
 
+  // Called whenever the lock is set, so a screen can show key faces of the matching case.
+  std::function<void(bool lock)> OnLock;
+
   // The character a key writes. By default letters follow the lock, digits with a shifted
   // character in the table type it while the lock is on, and every other key writes its face.
   std::function<QString(const KeyDef& key, bool lock)> CharFor;
