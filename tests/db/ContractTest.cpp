@@ -62,6 +62,12 @@ QList<Sent> Statements() {
       {"AgregaHijo", Kind::Write, " INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(90002,'LUCÍA GARCÍA',1,3,'20150312')"},
       {"CorrigeHijo", Kind::Write, "update rhfamiliar set nombre='LUCÍA GARCÍA VALDEZ', fch_nac='20150313' where id_familia='90002' and Idcatalogo=1"},
       {"BorraHijo", Kind::Write, "Delete from rhfamiliar   where id_familia=90002 and idcatalogo=1"},
+      // Employee data: a status outside the five words keeps its code; ids are written whole.
+      {"GuardaDatosSinEdoCivil", Kind::Write, " update datosemps set  domicilio='CALLE 5 DE MAYO 12-\"A\"', colonia='CENTRO',"
+                                              " poblacion='NUEVO LEÓN', municipio='MONTERREY', localidad='MONTERREY', codpostal='64000',"
+                                              " telefono='8112345678', email='juan@demo.local' where codigo='1' and empresa=1"},
+      {"AgregaHijoNumeroLargo", Kind::Write, " INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(123456,"
+                                             "'ANA O''HARA',       1,3,'20150312')"},
       {"Estados", Kind::Rows, "select idestados, edtado from rhestados ", 2, {1, 2}},
       {"InformacionNomina", Kind::Rows,
        " select e.nombre, e.ap_paterno, e.ap_materno , e.rfcalfa, e.rfcnum,  e.rfchomo, e.curp, e.afiliacion, e.digvera, t.ocupacion, t.actividad,   "

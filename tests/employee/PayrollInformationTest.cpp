@@ -97,6 +97,7 @@ TEST(PayrollInformation, EdgeRows) {
        [](TInformacionNomina* n) {
          EXPECT_EQ(n->Campo("txtNtipoSal")->Value(), QStringLiteral("VARIABLE"));
          EXPECT_EQ(n->Campo("txtNtipoEmp")->Value(), QStringLiteral("DE LA INDUSTRIA DE LA CONSTRUCCION"));
+         S::render(n, "informacion-nomina-construccion");
          EXPECT_EQ(n->Campo("txtFechaBaja")->Value(), QStringLiteral("30 Jun 2025"));
        }},
       {"born in December: the age is a difference of years",

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QFontMetrics>
 
 #include "app/AppData.h"
 #include "screens/shared/DirectRows.h"
@@ -174,8 +175,13 @@ void TInformacionNomina::cargaDetalle() {
   Campo(QStringLiteral("txtNtipoSal"))->Value = NombreTipoSalario(ToText(r.col(12)));
   Campo(QStringLiteral("txtNtipoEmp"))->Value = NombreTipoEmpleado(ToText(r.col(15)));
   Campo(QStringLiteral("txtEdad"))->Value = Edad(r.col(36));
-  // Each field shows the beginning of its value; a value longer than its box shows whole as a tip.
+  // A value longer than its box is written smaller until it fits (down to 6 points); each
+  // field shows the beginning of its value, and the whole value as a tip.
   for (TEdit* e : std::as_const(m_fields)) {
+    QFont f = e->font();
+    const int room = e->width() - 8;
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(e->Value()) > room) f.setPointSizeF(f.pointSizeF() - 0.5);
+    if (f != e->font()) e->oFont = f;
     e->SetCaret(0);
     e->cToolTip = e->Value();
   }
