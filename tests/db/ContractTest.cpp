@@ -49,7 +49,12 @@ QList<Sent> Statements() {
                                        " and c.idcatalogo = h.idcatalogo  and h.idparentesco = 3 ", 1, {1}},
       {"ExistePadre", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
                                       " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 1 ", 2, {1}},
+      {"ExisteMadre", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
+                                      " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 2 ", 2, {1}},
+      {"ExisteConyuge", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
+                                        " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 5 ", 2, {1}},
       {"IdCatalogo", Kind::Rows, " select idcatalogo from rhcatalogo   where empresa=" + E + " and codigo=" + C, 1, {1}},
+      {"IdCatalogoHijos", Kind::Rows, " select idcatalogo  from rhcatalogo where empresa= " + E + " and codigo=" + C, 1, {1}},
       {"SiguienteFamiliar", Kind::Rows, " select isnull(max(id_familia),0) from rhfamiliar", 1, {1}},
       {"GuardaDatos", Kind::Write, " update datosemps set  domicilio='AV. JUÁREZ 100', colonia='CENTRO', edocivil='C', poblacion='NUEVO LEÓN',"
                                    " municipio='MONTERREY', localidad='MONTERREY', codpostal='64000', telefono='8112345678',"

@@ -260,17 +260,50 @@ TEST(GeneralInformation, EdgeRows) {
          h->btnAgregar->Press();
          EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar WHERE idparentesco = 3 AND nombre = '" + Text::EscapeQuotes(longText) + "'").size(), 1);
        }},
-      {"employee without catalogue row: no children, the address still saves", "Modifica=Si\n",
+      {"employee without catalogue row: the address saves, no family row belongs to nobody", "Modifica=Si\n",
        [](S& s) {
          ASSERT_TRUE(S::exec("DELETE FROM rhcatalogo WHERE empresa = 1 AND codigo = 1"));
+         const int family = S::rows("SELECT 1 FROM rhfamiliar").size();
          auto* g = s.open<TInformacionGeneral>();
          EXPECT_TRUE(g->txtHijos->Value().isEmpty());
          EXPECT_TRUE(g->btnGuardarCambio->lEnabled());
          g->txtColonia->Value = QStringLiteral("OBISPADO");
+         g->txtPadre->Value = QStringLiteral("JOSÉ SIN CATÁLOGO");
          MsgSeam::QueueAnswer(true);
          g->btnGuardarCambio->Press();
          EXPECT_EQ(S::value("SELECT colonia FROM datosemps WHERE empresa = 1 AND codigo = 1"), QStringLiteral("OBISPADO"));
          EXPECT_EQ(MsgSeam::Texts(), QStringList{"¿Desea guardar los cambios?"});
+         ASSERT_EQ(S::writes().size(), 1);
+         EXPECT_TRUE(S::writes().first().startsWith(" update datosemps set  domicilio='"));
+         EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar").size(), family);
+         // Nor can a child be added that the list would never show.
+         auto* h = openChildren(s);
+         EXPECT_EQ(h->arrayHijos->Len(), 0);
+         EXPECT_FALSE(h->btnAgregar->lEnabled());
+         EXPECT_FALSE(h->btnNuevo->lEnabled());
+       }},
+      {"catalogue ids above 99999999 are written whole", "Modifica=Si\n",
+       [](S& s) {
+         const QString old = catalogo();
+         ASSERT_TRUE(S::exec("UPDATE rhcatalogo SET idcatalogo = 123456789 WHERE empresa = 1 AND codigo = 1"));
+         ASSERT_TRUE(S::exec("UPDATE rhfamiliar SET Idcatalogo = 123456789 WHERE Idcatalogo = " + old));
+         auto* h = openChildren(s);
+         ASSERT_EQ(h->arrayHijos->Len(), 1);
+         EXPECT_TRUE(h->btnAgregar->lEnabled());
+         h->txtNombre->Value = QStringLiteral("NUEVO");
+         h->btnAgregar->Press();
+         EXPECT_EQ(h->arrayHijos->Len(), 2);
+         S::touchRow(h->arrayHijos, 1);
+         h->txtNombre->Value = QStringLiteral("CORREGIDO");
+         h->btnAgregar->Press();
+         EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join('|').toStdString();
+         EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar WHERE Idcatalogo = 123456789 AND idparentesco = 3 AND nombre IN ('NUEVO', 'CORREGIDO')").size(), 2);
+         ASSERT_TRUE(S::exec("DELETE FROM rhfamiliar WHERE idparentesco = 5 AND Idcatalogo = 123456789"));
+         auto* g = s.open<TInformacionGeneral>();
+         g->txtConyuge->Value = QStringLiteral("ROSA PRUEBA");
+         MsgSeam::QueueAnswer(true);
+         g->btnGuardarCambio->Press();
+         EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 5 AND Idcatalogo = 123456789"), QStringLiteral("ROSA PRUEBA"));
        }},
       {"typing in the children box is not saved; saving answered No sends nothing", "Modifica=Si\n",
        [](S& s) {

@@ -99,6 +99,11 @@ void THijos::CreateForm() {
 
 void THijos::FormInitialize() {
   Cargarhijos();
+  // Children hang from the employee's catalogue row: without one a new child would belong
+  // to nobody and never show, so there is nothing to add.
+  const bool conCatalogo = catalogoEmpleado().isValid();
+  btnNuevo->lEnabled = conCatalogo;
+  btnAgregar->lEnabled = conCatalogo;
   // Upper case from the start, while the label stays empty until a case key is pressed.
   m_keys->SetLock(true, false);
   m_keys->SetActive(txtNombre);
@@ -143,28 +148,31 @@ qlonglong THijos::SiguienteNumero() {
 QVariant THijos::catalogoDe(const QString& idFamilia) {
   for (const Row& r : arrayHijos->aAllData())
     if (AllTrim(ToText(r.col(1))) == idFamilia) return AllTrim(ToText(r.col(3)));
-  return AllTrim(ToText(DirectRows::First(
-      *CNX, QStringLiteral(" select idcatalogo  from rhcatalogo where empresa= ") + AppData.Empresa + QStringLiteral(" and codigo=") +
-                AppData.Codigo, 0)));
+  return AllTrim(ToText(catalogoEmpleado(0)));
+}
+
+QVariant THijos::catalogoEmpleado(const QVariant& ninguno) {
+  return DirectRows::First(*CNX, QStringLiteral(" select idcatalogo  from rhcatalogo where empresa= ") + AppData.Empresa +
+                                     QStringLiteral(" and codigo=") + AppData.Codigo, ninguno);
 }
 
 void THijos::btnAgregarClick() {
   const QString nombre = Text::EscapeQuotes(AllTrim(txtNombre->Value()));
   const QString fecha = Text::DToS(dtpFechaNacimiento->dValue());
   const QString id = AllTrim(txtId->Value());
+  bool hecho = false;
   if (id.isEmpty()) {
     const qlonglong siguiente = SiguienteNumero();
-    const QVariant catalogo = DirectRows::First(
-        *CNX, QStringLiteral(" select idcatalogo  from rhcatalogo where empresa= ") + AppData.Empresa + QStringLiteral(" and codigo=") +
-                  AppData.Codigo, 0);
-    CNX->Ejecuta(QStringLiteral(" INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(") +
+    const QVariant catalogo = catalogoEmpleado(0);
+    hecho = CNX->Ejecuta(QStringLiteral(" INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(") +
                  DirectRows::Whole(siguiente, 5) + u',' + u'\'' + nombre + QStringLiteral("',") +
                  DirectRows::Whole(catalogo, 8) + QStringLiteral(",3,'") + fecha + QStringLiteral("')"));
   } else {
-    CNX->Ejecuta(QStringLiteral("update rhfamiliar set nombre='") + nombre + QStringLiteral("', fch_nac='") + fecha +
+    hecho = CNX->Ejecuta(QStringLiteral("update rhfamiliar set nombre='") + nombre + QStringLiteral("', fch_nac='") + fecha +
                  QStringLiteral("' where id_familia='") + Text::EscapeQuotes(id) + QStringLiteral("' and Idcatalogo=") + ToText(catalogoDe(id)));
   }
-  Cargarhijos();
+  // A failed write has shown its stop box; the list and the typed name stay as they were.
+  if (hecho) Cargarhijos();
 }
 
 void THijos::btnEliminarClick() {

@@ -57,6 +57,7 @@ class THijos : public TForm {
 
  private:
   QVariant catalogoDe(const QString& idFamilia);  // catalogue id of the listed child, or the employee's
+  QVariant catalogoEmpleado(const QVariant& ninguno = QVariant());  // `ninguno` when there is none
 
   std::unique_ptr<OnScreenKeyboard> m_keys;
 };

@@ -202,12 +202,12 @@ void TInformacionGeneral::btnHijoClick() {
 
 QVariant TInformacionGeneral::idCatalogo() {
   return DirectRows::First(*CNX, QStringLiteral(" select idcatalogo from rhcatalogo   where empresa=") + empresa +
-                                     QStringLiteral(" and codigo=") + codigo, 0);
+                                     QStringLiteral(" and codigo=") + codigo, QVariant());
 }
 
 void TInformacionGeneral::btnGuardarCambiosClick() {
   if (!MsgYesNo(QStringLiteral("¿Desea guardar los cambios?"))) return;
-  const QString catalogo = AllTrim(ToText(idCatalogo()));
+  const QVariant catalogo = idCatalogo();
   // A status the five words do not name keeps the code the database holds.
   const QString edoCivil = CodigoEdoCivil(txtEdoCivil->Value());
   CNX->Ejecuta(QStringLiteral(" update datosemps set  domicilio='") + valor(txtDomicilio) + QStringLiteral("',") +
@@ -219,6 +219,8 @@ void TInformacionGeneral::btnGuardarCambiosClick() {
                QStringLiteral(" telefono='") + valor(txtTel) + QStringLiteral("',") + QStringLiteral(" email='") +
                valor(txtEmail) + QStringLiteral("'") + QStringLiteral(" where codigo='") + Text::EscapeQuotes(AllTrim(codigo)) +
                QStringLiteral("'") + QStringLiteral(" and empresa=") + AllTrim(empresa));
+  // Family rows hang from the employee's catalogue row; without one they would belong to nobody.
+  if (!catalogo.isValid()) return;
   guardaFamiliar(1, valor(txtPadre), catalogo);
   guardaFamiliar(2, valor(txtMadre), catalogo);
   guardaFamiliar(5, valor(txtConyuge), catalogo);
@@ -235,12 +237,12 @@ void TInformacionGeneral::guardaFamiliar(int parentesco, const QString& nombre, 
                            .isEmpty();
   if (existe) {
     CNX->Ejecuta(QStringLiteral("update rhfamiliar set  nombre='") + nombre + QStringLiteral("'") +
-                 QStringLiteral(" where idparentesco=") + p + QStringLiteral(" and Idcatalogo=") + ToText(catalogo));
+                 QStringLiteral(" where idparentesco=") + p + QStringLiteral(" and Idcatalogo=") + AllTrim(ToText(catalogo)));
     return;
   }
   const qlonglong siguiente =
       static_cast<qlonglong>(Text::Val(DirectRows::First(*CNX, QStringLiteral(" select isnull(max(id_familia),0) from rhfamiliar"), 0))) + 1;
   CNX->Ejecuta(QStringLiteral("INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco) values(") +
-               DirectRows::Whole(siguiente, 9) + u',' + u'\'' + nombre + QStringLiteral("',") + ToText(catalogo) + u',' + p +
+               DirectRows::Whole(siguiente, 9) + u',' + u'\'' + nombre + QStringLiteral("',") + AllTrim(ToText(catalogo)) + u',' + p +
                u')');
 }

@@ -54,7 +54,7 @@ class TInformacionGeneral : public TSessionForm {
   void CreateForm() override;
 
  private:
-  QVariant idCatalogo();
+  QVariant idCatalogo();  // the employee's catalogue id; invalid when there is none
   void guardaFamiliar(int parentesco, const QString& nombre, const QVariant& catalogo);
 
   std::unique_ptr<OnScreenKeyboard> m_keys;
