@@ -102,7 +102,9 @@ TEST(GeneralInformation, EmployeeCorrectsAddressFamilyAndChildrenOnTheKeys) {
       h->btnSalir->Press();
     }
   });
+  StatementJournal::Clear();
   s.menu->btnInformacionGeneral->Press();
+  const QStringList sent = StatementJournal::Statements();
   TForm::SetModalHook(nullptr);
   EXPECT_TRUE(general && state && status && children);
 
@@ -120,24 +122,51 @@ TEST(GeneralInformation, EmployeeCorrectsAddressFamilyAndChildrenOnTheKeys) {
   EXPECT_EQ(Text::ToText(after.row(1).col(2)), QStringLiteral("ANA MARIA SOFIA"));
   EXPECT_EQ(MsgSeam::Texts(), QStringList({"¿Desea Borrar el registro?", "Registro Borrado", "¿Desea guardar los cambios?"}));
 
-  // The writes, in order, as the payroll database receives them.
+  // Every statement of the journey, in order, as the payroll database receives them.
+  const QString E = AppData.Empresa, C = AppData.Codigo;
   const QString d = Text::DToS(QDate(2015, 3, 12));
+  const QString names = " select h.nombre  from rhcatalogo c, rhfamiliar h where c.codigo= " + C + " and c.empresa= " + E +
+                        " and c.idcatalogo = h.idcatalogo  and h.idparentesco = 3 ";
+  const QString list = " select h.id_familia, h.nombre, isnull(c.idcatalogo,0), DATEDIFF(YY,fch_nac,GETDATE()) as edad  from rhcatalogo c,"
+                       " rhfamiliar h  where c.codigo= " + C + " and c.empresa= " + E + " and c.idcatalogo = h.idcatalogo  and h.idparentesco = 3 ";
+  const QString childCatalogue = " select idcatalogo  from rhcatalogo where empresa= " + E + " and codigo=" + C;
+  const auto exists = [&](const char* p) {
+    return " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
+           " and c.idcatalogo = p.idcatalogo  and p.idparentesco = " + p + " ";
+  };
+  const auto stored = [&cat](const char* column, int p) {
+    return S::value(QStringLiteral("SELECT %1 FROM rhfamiliar WHERE idparentesco = %2 AND Idcatalogo = ").arg(column).arg(p) + cat);
+  };
+  const auto employee = [](const char* column) {
+    return S::value(QStringLiteral("SELECT %1 FROM datosemps WHERE empresa = 1 AND codigo = 1").arg(column));
+  };
   const QStringList expected = {
+      "exec peInformacionGeneral " + E + "," + C,
+      names,
+      "select idestados, edtado from rhestados ",
+      list,
+      childCatalogue,
+      " select isnull(max(id_familia),0) from rhfamiliar",
+      childCatalogue,
       " INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(" + pad(next, 5) + ",'ANA MARIA'," +
           pad(cat.toLongLong(), 8) + ",3,'" + d + "')",
+      list,
       "update rhfamiliar set nombre='ANA MARIA SOFIA', fch_nac='" + d + "' where id_familia='" + QString::number(next) +
           "' and Idcatalogo=" + cat,
+      list,
       "Delete from rhfamiliar   where id_familia=" + oldChild + " and idcatalogo=" + cat,
-      " update datosemps set  domicilio='" + typed + "', colonia='" + S::value("SELECT colonia FROM datosemps WHERE empresa = 1 AND codigo = 1") +
-          "', edocivil='V', poblacion='JALISCO', municipio='MONTERREY', localidad='MONTERREY', codpostal='" +
-          S::value("SELECT codpostal FROM datosemps WHERE empresa = 1 AND codigo = 1") + "', telefono='" +
-          S::value("SELECT telefono FROM datosemps WHERE empresa = 1 AND codigo = 1") + "', email='" +
-          S::value("SELECT email FROM datosemps WHERE empresa = 1 AND codigo = 1") + "' where codigo='1' and empresa=1",
-      "update rhfamiliar set  nombre='" + S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 1 AND Idcatalogo = " + cat) +
-          "' where idparentesco=1 and Idcatalogo=" + cat,
-      "update rhfamiliar set  nombre='" + S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 2 AND Idcatalogo = " + cat) +
-          "' where idparentesco=2 and Idcatalogo=" + cat,
+      list,
+      names,
+      " select idcatalogo from rhcatalogo   where empresa=" + E + " and codigo=" + C,
+      " update datosemps set  domicilio='" + typed + "', colonia='" + employee("colonia") +
+          "', edocivil='V', poblacion='JALISCO', municipio='MONTERREY', localidad='MONTERREY', codpostal='" + employee("codpostal") +
+          "', telefono='" + employee("telefono") + "', email='" + employee("email") + "' where codigo='1' and empresa=1",
+      exists("1"),
+      "update rhfamiliar set  nombre='" + stored("nombre", 1) + "' where idparentesco=1 and Idcatalogo=" + cat,
+      exists("2"),
+      "update rhfamiliar set  nombre='" + stored("nombre", 2) + "' where idparentesco=2 and Idcatalogo=" + cat,
+      exists("5"),
       "update rhfamiliar set  nombre='ANA O''HARA' where idparentesco=5 and Idcatalogo=" + cat,
   };
-  EXPECT_EQ(S::writes(), expected);
+  EXPECT_EQ(sent, expected);
 }

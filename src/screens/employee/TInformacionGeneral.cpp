@@ -7,6 +7,7 @@
 #include "screens/employee/THijos.h"
 #include "screens/employee/TPoblacion.h"
 #include "screens/shared/DirectRows.h"
+#include "screens/shared/FitText.h"
 #include "screens/shared/OnScreenKeyboard.h"
 #include "toolkit/Controls.h"
 #include "toolkit/TIni.h"
@@ -59,6 +60,8 @@ void TInformacionGeneral::CreateForm() {
     l->SetBounds(x, y, w, h);
     l->lMultiline = false;
     l->cText = text;
+    // The caption stays clear of the field frame drawn beside it.
+    FitText::Shrink(l, text, w);
     return l;
   };
   auto picker = [this](const char* name, int x, int y, int w, int h, const char* picture) {

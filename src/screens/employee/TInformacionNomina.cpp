@@ -2,10 +2,10 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QFontMetrics>
 
 #include "app/AppData.h"
 #include "screens/shared/DirectRows.h"
+#include "screens/shared/FitText.h"
 #include "toolkit/Controls.h"
 #include "toolkit/TextUtil.h"
 
@@ -178,10 +178,7 @@ void TInformacionNomina::cargaDetalle() {
   // A value longer than its box is written smaller until it fits (down to 6 points); each
   // field shows the beginning of its value, and the whole value as a tip.
   for (TEdit* e : std::as_const(m_fields)) {
-    QFont f = e->font();
-    const int room = e->width() - 8;
-    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(e->Value()) > room) f.setPointSizeF(f.pointSizeF() - 0.5);
-    if (f != e->font()) e->oFont = f;
+    FitText::Shrink(e, e->Value(), e->width() - 8);
     e->SetCaret(0);
     e->cToolTip = e->Value();
   }
