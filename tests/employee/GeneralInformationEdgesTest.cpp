@@ -178,7 +178,7 @@ TEST(GeneralInformation, EdgeRows) {
          EXPECT_EQ(h->arrayHijos->Len(), 1);
          EXPECT_EQ(h->txtId->Value(), id);
        }},
-      {"children: correct acts on the child in the id field, not the grid's current row", "Modifica=Si\n",
+      {"children: correct and delete act on the child in the id field, not the grid's current row", "Modifica=Si\n",
        [](S& s) {
          const QString cat = catalogo();
          ASSERT_TRUE(S::exec("INSERT INTO rhfamiliar (id_familia, nombre, Idcatalogo, idparentesco, fch_nac) VALUES (5001, 'LUIS PRUEBA', " +
@@ -194,6 +194,13 @@ TEST(GeneralInformation, EdgeRows) {
          h->btnAgregar->Press();
          EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE id_familia = 5001"), QStringLiteral("LUIS ÁNGEL PRUEBA"));
          EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar WHERE nombre = 'LUIS ÁNGEL PRUEBA'").size(), 1);
+         // The reload made the first row current again; the id field still names the child.
+         EXPECT_EQ(h->txtId->Value(), QStringLiteral("5001"));
+         h->arrayHijos->nArrayAt = luis == 1 ? 2 : 1;
+         MsgSeam::QueueAnswer(true);
+         h->btnEliminar->Press();
+         EXPECT_TRUE(S::rows("SELECT 1 FROM rhfamiliar WHERE id_familia = 5001").isEmpty());
+         EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar WHERE idparentesco = 3 AND Idcatalogo = " + cat).size(), 1);
        }},
       {"member numbers above 99999 are written whole", "Modifica=Si\n",
        [](S& s) {
