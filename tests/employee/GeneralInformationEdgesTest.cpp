@@ -194,7 +194,7 @@ TEST(GeneralInformation, EdgeRows) {
          h->btnAgregar->Press();
          EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE id_familia = 5001"), QStringLiteral("LUIS ÁNGEL PRUEBA"));
          EXPECT_EQ(S::rows("SELECT 1 FROM rhfamiliar WHERE nombre = 'LUIS ÁNGEL PRUEBA'").size(), 1);
-         // The reload made the first row current again; the id field still names the child.
+         // The grid moves off the child again; the id field still names it.
          EXPECT_EQ(h->txtId->Value(), QStringLiteral("5001"));
          h->arrayHijos->nArrayAt = luis == 1 ? 2 : 1;
          MsgSeam::QueueAnswer(true);
