@@ -351,7 +351,15 @@ TEST(VacationRequest, MailArrivesWithTheFormAndLeavesNothingBehind) {
                                     "Portal Empleado ZELK");
     ASSERT_EQ(m.attachments.size(), 1);
     EXPECT_EQ(m.attachments.first().fileName, QStringLiteral("SolicitudVacaciones.PDF"));
-    EXPECT_TRUE(m.attachments.first().bytes.startsWith("%PDF"));
+    // The attachment is the form written silently: read it back.
+    const QString adjunto = OutDir() + "/solicitud-adjunta.pdf";
+    QFile out(adjunto);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(m.attachments.first().bytes);
+    out.close();
+    const QString text = PdfTools::Text(adjunto);
+    EXPECT_TRUE(text.contains(AppData.NombreTrabajador)) << text.toStdString();
+    EXPECT_TRUE(text.contains("15/01/2027")) << text.toStdString();
     EXPECT_EQ(folderOf(s), before);
     delete r;
   }
