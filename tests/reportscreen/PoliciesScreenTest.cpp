@@ -44,6 +44,7 @@ TEST(PoliciesScreen, OpenedFromTheMenuListsOpensAndMailsTheCompanysPolicies) {
     for (int c : {1, 2, 4}) EXPECT_TRUE(p->arrayPoliticas->Column(c)->lHide()) << c;
     EXPECT_FALSE(p->arrayPoliticas->Column(3)->lHide());
     EXPECT_EQ(p->arrayPoliticas->Column(3)->cHeader(), QStringLiteral("Nombre"));
+    QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
     Render::ToPng(p, QStringLiteral(PORTAL_BINARY_DIR "/screens/politicas.png"));
 
     // The first policy opens in the viewer, as stored.

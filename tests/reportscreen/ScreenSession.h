@@ -60,8 +60,8 @@ inline QStringList Printed(const QString& statement) {
   for (const Row& r : RowsOf(statement))
     for (int c = 1; c <= r.count(); ++c) {
       const QVariant v = r.col(c);
-      out << (v.typeId() == QMetaType::Double ? Text::AllTrim(Text::Transform(v, QStringLiteral("9,999,999,999.99")))
-                                              : Text::AllTrim(Text::ToText(v)));
+      const bool number = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int;
+      out << (number ? Text::AllTrim(Text::Transform(v, QStringLiteral("9,999,999,999.99"))) : Text::AllTrim(Text::ToText(v)));
     }
   return out;
 }
