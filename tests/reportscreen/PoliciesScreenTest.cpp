@@ -84,6 +84,7 @@ struct PolicyCase {
   std::function<void(ScreenSession&)> before;  // run before the screen opens
   bool mail;                                    // else open
   QStringList messages;
+  std::function<void(TPoliticas&)> onScreen = nullptr;  // run once the screen is open
 };
 
 TEST(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
@@ -103,6 +104,8 @@ TEST(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
         "Humanos."}},
       {"mail without configuration", [](ScreenSession&) { AppData.oAdo->Execute("DELETE FROM PortalEmpleadoConfigMail"); },
        true, {"Faltan datos de configuración del mail de envío"}},
+      {"open with every row filtered out", nullptr, false, {}, [](TPoliticas& p) { p.arrayPoliticas->SetFilter(3, "zzz"); }},
+      {"mail with every row filtered out", nullptr, true, {}, [](TPoliticas& p) { p.arrayPoliticas->SetFilter(3, "zzz"); }},
   };
   for (const auto& c : cases) {
     TestSmtp::SmtpServer server;
@@ -112,6 +115,7 @@ TEST(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
     if (c.before) c.before(s);
     qputenv("PORTAL_DOCUMENT_VIEWER", "sleep 60");
     TPoliticas* p = s.Open<TPoliticas>();
+    if (c.onScreen) c.onScreen(*p);
     MsgSeam::Clear();
     if (c.mail) p->btnEnviaMailClick();
     else p->btnImprimirClick();

@@ -132,9 +132,11 @@ TEST(ReportsScreen, EachDocumentIsPreviewedAndMailedWithTheEmployeesOwnFigures) 
       EXPECT_GE(preview.pages(), 1) << name;
       expectFigures(preview.text(), figures, name + " preview");
     }
-    const QString statement = QStringLiteral(" exec %1        1,         1").arg(QString::fromLatin1(d.procedure));
-    EXPECT_TRUE(StatementJournal::Statements().contains(statement))
-        << name << "\n" << StatementJournal::Statements().join("\n").toStdString();
+    QStringList statements;
+    if (d.radio == &TReportes::optCartaAntiguedad)
+      statements << "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'" + AppData.oPassword + "'";
+    statements << QStringLiteral(" exec %1        1,         1").arg(QString::fromLatin1(d.procedure));
+    EXPECT_EQ(StatementJournal::Statements(), statements) << name;
     EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << name << MsgSeam::Texts().join("|").toStdString();
 
     // Mail: the PDF reaches the employee and human resources, and leaves nothing behind.
@@ -239,6 +241,7 @@ struct MessageCase {
   bool mail;                                    // else preview
   QStringList messages;
   const char* printed;                          // a text the previewed document shows
+  QString sent = {};                            // a statement the action sends
 };
 
 TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
@@ -268,6 +271,9 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
                                "@password varchar(60) AS SELECT 1 WHERE 0");
        },
        false, {}, "saldo de 0 día(s)"},
+      {"seniority letter with a quote in the session password", &TReportes::optCartaAntiguedad,
+       [](ScreenSession&) { AppData.oPassword = QStringLiteral("x'y"); }, false, {}, "saldo de 0 día(s)",
+       "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'x''y'"},
   };
   for (const auto& c : cases) {
     TestSmtp::SmtpServer server;
@@ -279,6 +285,7 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
     TReportes* r = s.Open<TReportes>();
     (r->*c.radio)->lChecked = true;
     PreviewSeam preview(screensDir() + "/reporte-caso.pdf");
+    StatementJournal::Clear();
     if (c.mail) r->btnEnviaMailClick();
     else r->btnGenerarClick();
     QStringList got = MsgSeam::Texts();
@@ -288,6 +295,9 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
       got.removeFirst();  // the mail component's own text comes first
     }
     EXPECT_EQ(got, want) << c.name;
+    if (!c.sent.isEmpty()) {
+      EXPECT_TRUE(StatementJournal::Statements().contains(c.sent)) << c.name;
+    }
     if (c.printed) EXPECT_TRUE(preview.text().contains(QString::fromUtf8(c.printed))) << c.name << preview.text().toStdString();
     else EXPECT_EQ(preview.pages(), 0) << c.name;
     EXPECT_TRUE(server.messages().isEmpty()) << c.name;

@@ -67,12 +67,12 @@ void TPoliticas::CargaPoliticas() {
 }
 
 // The path as the administrator stored it (a padded column loses only its trailing blanks).
-QString TPoliticas::rutaSeleccionada() const {
-  return arrayPoliticas->Len() == 0 ? QString() : Text::RTrim(Text::ToText(arrayPoliticas->CurrentRow().col(4)));
-}
+QString TPoliticas::rutaSeleccionada() const { return Text::RTrim(Text::ToText(arrayPoliticas->CurrentRow().col(4))); }
+
+bool TPoliticas::haySeleccion() const { return arrayPoliticas->CurrentRow().count() > 0; }
 
 void TPoliticas::btnImprimirClick() {
-  if (arrayPoliticas->Len() == 0) return;
+  if (!haySeleccion()) return;
   const QString ruta = rutaSeleccionada();
   // Only a file is handed to the viewer; a folder or nothing at all is no policy.
   if (ruta.isEmpty() || !QFileInfo(ruta).isFile()) {
@@ -83,7 +83,7 @@ void TPoliticas::btnImprimirClick() {
 }
 
 void TPoliticas::btnEnviaMailClick() {
-  if (arrayPoliticas->Len() == 0) return;
+  if (!haySeleccion()) return;
   // The policy file is attached where it is and never deleted.
   MailToEmployee::Send(*objEnviaMail, QStringLiteral("Portal del Empleado - Políticas de la Empresa"),
                        QStringLiteral("Políticas enviadas desde el Portal del Empleado ZELK"), rutaSeleccionada());

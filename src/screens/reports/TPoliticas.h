@@ -39,5 +39,6 @@ class TPoliticas : public TSessionForm {
   void CreateForm() override;
 
  private:
-  QString rutaSeleccionada() const;  // column 4 of the current row; empty without one
+  bool haySeleccion() const;          // a row is current (the grid may be empty or filtered out)
+  QString rutaSeleccionada() const;  // column 4 of the current row
 };
