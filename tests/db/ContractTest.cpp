@@ -159,6 +159,18 @@ QList<Sent> Statements() {
       {"ReporteInformacion", Kind::Rows, " exec peInformacionGeneral 1," + C, 35, {3}},
       {"EmpresasEscritorio", Kind::Rows, "exec dbo.PortalEmpleado_EmpresasEscritorio " + C + ",'" + pwd + "'", 12, {1, 12}},
       {"Politicas", Kind::Rows, " exec PortalEmpleadoListadoPoliticas " + E, 4, {2, 3, 4}},
+      // Reports screen documents as the screen sends them: the company as held, the employee
+      // who has rows for all ten.
+      {"PantallaReportes1", Kind::Rows, " exec peInformacionGeneral " + E + "," + C, 35, {2, 3, 7}},
+      {"PantallaReportes2", Kind::Rows, " exec peCursosPorTrabajador " + E + "," + C, 5, {1, 2, 3}},
+      {"PantallaReportes3", Kind::Rows, " exec peConstanciaTrabajo " + E + "," + C, 12, {2, 4, 8}},
+      {"PantallaReportes4", Kind::Rows, " exec peSolicitudVacaciones " + E + "," + C, 12, {2, 3, 6}},
+      {"PantallaReportes5", Kind::Rows, " exec peConstanciaAntiguedad " + E + "," + C, 8, {2, 3, 4}},
+      {"PantallaReportes6", Kind::Rows, " exec pePrestamoInfonavit " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes7", Kind::Rows, " exec peFondoDEAhorro " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes8", Kind::Rows, " exec pePrestamosOtrasDeducciones " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes9", Kind::Rows, " exec peMovimientosIMSS " + E + "," + C, 5, {2, 3, 5}},
+      {"PantallaReportes10", Kind::Rows, " exec peMovimientosSueldo " + E + "," + C, 5, {2, 3, 5}},
       // Administrator screen.
       {"Empresas", Kind::Rows, "exec peCargaListadoEmpresas ", 2, {1, 2}},
       {"GuardaOpcionVacaciones", Kind::Write, " exec PortalEmpleadoGuardaConfiguracionVacaciones " + E + ",3"},

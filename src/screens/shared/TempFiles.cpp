@@ -14,4 +14,8 @@ void CloseViewersAndDelete() {
     QFile::remove(dir.filePath(name));
 }
 
+MailFolder::MailFolder() : m_dir(QDir::current().filePath(QStringLiteral("TEMPcorreo-XXXXXX"))) {}
+
+QString MailFolder::FilePath(const QString& name) const { return m_dir.isValid() ? m_dir.filePath(name) : QString(); }
+
 }  // namespace TempFiles
