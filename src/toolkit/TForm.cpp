@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "toolkit/IdleLogout.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TApplication.h"
 
@@ -13,6 +14,11 @@ namespace {
 TForm::ModalHook& modalHook() {
   static TForm::ModalHook hook;
   return hook;
+}
+
+int& modalLoops() {
+  static int n = 0;
+  return n;
 }
 
 bool hasCaption(int style) { return style >= 1 && style <= 5; }
@@ -162,6 +168,11 @@ void TForm::Show() {
 void TForm::ShowModal() {
   QPointer<TForm> self(this);
   QPointer<QWidget> opener = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+  // An idle session is being closed: nothing new opens.
+  if (IdleLogout::Closing()) {
+    deleteLater();
+    return;
+  }
   setWindowModality(Qt::ApplicationModal);
   if (modalHook()) {
     showWindow();
@@ -172,7 +183,9 @@ void TForm::ShowModal() {
     if (self && isVisible()) {
       QEventLoop loop;
       m_loop = &loop;
+      ++modalLoops();
       loop.exec(QEventLoop::DialogExec);
+      --modalLoops();
       if (self) m_loop = nullptr;
     }
   }
@@ -215,6 +228,8 @@ void TForm::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (!m_bkgndCache.isNull()) p.drawPixmap(rect(), m_bkgndCache);
 }
+
+int TForm::ModalLoops() { return modalLoops(); }
 
 void TForm::SetModalHook(ModalHook hook) { modalHook() = std::move(hook); }
 bool TForm::HasModalHook() { return static_cast<bool>(modalHook()); }
