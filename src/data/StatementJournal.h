@@ -10,7 +10,7 @@ struct JournalEntry {
   enum class Kind { Statement, Query, Connect, Disconnect };
   Kind kind = Kind::Statement;
   QString channel;    // "oAdo" for the session data source, "CNX" for the direct connection
-  QString statement;  // the text exactly as sent, its passwords masked (connection texts, scrambled passwords)
+  QString statement;  // the text exactly as sent (a connection text with its password masked)
   bool ok = true;
   QString outcome;    // "3 filas", "1 afectadas", or the provider errors
 };

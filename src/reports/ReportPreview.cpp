@@ -1,6 +1,7 @@
 #include "reports/ReportPreview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
@@ -11,6 +12,17 @@
 
 #include "reports/ReportMessages.h"
 #include "reports/ReportPainter.h"
+
+namespace {
+
+// Whether the action is the preview's own of that (untranslated) text.
+bool isAction(QAction* a, const char* text) {
+  const QString shown = QString(a->text()).remove(u'&');
+  return shown == QCoreApplication::translate("QPrintPreviewDialog", text).remove(u'&') ||
+         shown == QString::fromLatin1(text);
+}
+
+}  // namespace
 
 ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QWidget* parent)
     : QPrintPreviewDialog(parent), m_doc(doc), m_title(title) {
@@ -23,14 +35,18 @@ ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QW
     // Sized for a finger: large pictures, and every button at least kLadoMinimo on a side.
     bar->setIconSize(QSize(kLadoMinimo - 8, kLadoMinimo - 8));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The print button asks for a printer only; printing to a file would open a file chooser.
     for (QAction* a : bar->actions()) {
-      if (a->text().remove(u'&').compare(u"Print", Qt::CaseInsensitive) != 0 &&
-          a->text().remove(u'&').compare(u"Imprimir", Qt::CaseInsensitive) != 0)
-        continue;
-      a->disconnect(this);
-      a->setObjectName(QStringLiteral("actImprimir"));
-      connect(a, &QAction::triggered, this, &ReportPreview::AskAndPrint);
+      // The print button asks for a printer only; printing to a file would open a file chooser.
+      if (isAction(a, "Print")) {
+        a->disconnect(this);
+        a->setObjectName(QStringLiteral("actImprimir"));
+        connect(a, &QAction::triggered, this, &ReportPreview::AskAndPrint);
+      }
+      // The pages are laid out by the template: no orientation, page set-up or page modes,
+      // which also keeps every button on the bar at a finger's size.
+      for (const char* unused : {"Portrait", "Landscape", "Page setup", "Show single page", "Show facing pages",
+                                 "Show overview of all pages"})
+        if (isAction(a, unused)) a->setVisible(false);
     }
     bar->addSeparator();
     QAction* save = bar->addAction(QStringLiteral("Guardar PDF"));
@@ -51,8 +67,8 @@ ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QW
         w->setFont(big);
         w->setMinimumWidth(120);
       }
-      // The page number box and other editors of the bar grow to a finger's height too.
     }
+    // The page number box and the zoom list grow to a finger's height too.
     for (QWidget* w : bar->findChildren<QWidget*>()) {
       if (qobject_cast<QToolButton*>(w)) continue;
       if (w->parentWidget() == bar || w->parentWidget()->parentWidget() == bar) w->setMinimumHeight(kLadoMinimo);

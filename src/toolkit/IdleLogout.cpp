@@ -14,6 +14,11 @@
 
 namespace {
 
+int& modalLoops() {
+  static int n = 0;
+  return n;
+}
+
 struct Home {
   QPointer<QWidget> widget;
   std::function<void()> action;
@@ -160,12 +165,13 @@ class Watch : public QObject {
   // runs after the session is gone.
   void finish() {
     closeModals();
-    if (TForm::ModalLoops() > 0 || QApplication::activeModalWidget()) {
+    if (modalLoops() > 0 || QApplication::activeModalWidget()) {
       QTimer::singleShot(0, this, [this] { finish(); });
       return;
     }
     const Home* h = home();
-    std::function<void()> action = h ? h->action : nullptr;
+    std::function<void()> action;
+    if (h) action = h->action;
     if (action) action();
     m_closing = false;
     m_since.restart();
@@ -223,6 +229,9 @@ void SetHome(QWidget* home, std::function<void()> action, std::function<bool()> 
 bool Closing() { return watchPtr() && watchPtr()->closing(); }
 QWidget* Notice() { return watchPtr() ? watchPtr()->notice() : nullptr; }
 int SecondsLeft() { return watchPtr() ? watchPtr()->left() : 0; }
+
+void ModalLoopStarted() { ++modalLoops(); }
+void ModalLoopEnded() { --modalLoops(); }
 
 void SetTickForTests(int ms) { watch().tickMs = std::max(1, ms); }
 

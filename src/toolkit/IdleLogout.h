@@ -31,6 +31,10 @@ bool Closing();
 QWidget* Notice();
 int SecondsLeft();
 
+// Kept by the screens' modal loops: the home's action waits until every one has returned.
+void ModalLoopStarted();
+void ModalLoopEnded();
+
 // Test seam: the length of one countdown second, in milliseconds.
 void SetTickForTests(int ms);
 

@@ -16,11 +16,6 @@ TForm::ModalHook& modalHook() {
   return hook;
 }
 
-int& modalLoops() {
-  static int n = 0;
-  return n;
-}
-
 bool hasCaption(int style) { return style >= 1 && style <= 5; }
 bool isSizeable(int style) { return style == 2 || style == 5; }
 
@@ -183,9 +178,9 @@ void TForm::ShowModal() {
     if (self && isVisible()) {
       QEventLoop loop;
       m_loop = &loop;
-      ++modalLoops();
+      IdleLogout::ModalLoopStarted();
       loop.exec(QEventLoop::DialogExec);
-      --modalLoops();
+      IdleLogout::ModalLoopEnded();
       if (self) m_loop = nullptr;
     }
   }
@@ -228,8 +223,6 @@ void TForm::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (!m_bkgndCache.isNull()) p.drawPixmap(rect(), m_bkgndCache);
 }
-
-int TForm::ModalLoops() { return modalLoops(); }
 
 void TForm::SetModalHook(ModalHook hook) { modalHook() = std::move(hook); }
 bool TForm::HasModalHook() { return static_cast<bool>(modalHook()); }

@@ -90,8 +90,6 @@ class TForm : public QWidget {
   void Refresh() { update(); }
 
   bool IsModalRunning() const { return m_loop != nullptr; }
-  // Modal loops of screens running now, nested.
-  static int ModalLoops();
 
   // A control of this screen by its name, or null.
   template <class T = QWidget>

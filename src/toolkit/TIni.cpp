@@ -4,7 +4,9 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStringConverter>
+#include <functional>
 
+#include "toolkit/IniWriteSeam.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -78,7 +80,7 @@ std::function<bool(const QString&)>& beforeReplace() {
 
 }  // namespace
 
-void TIni::SetBeforeReplaceHook(std::function<bool(const QString& file)> hook) { beforeReplace() = std::move(hook); }
+void IniWriteSeam::SetBeforeReplace(std::function<bool(const QString& file)> hook) { beforeReplace() = std::move(hook); }
 
 TIni::TIni(QString file) : m_file(std::move(file)) {}
 
@@ -176,7 +178,7 @@ bool TIni::SetEntry(const QString& section, const QString& key, const QVariant& 
   if (t.bom) bytes.prepend("\xEF\xBB\xBF");
 
   // The new contents go to a temporary file beside the old one, which is replaced in one
-  // rename: an interrupted write leaves the previous file whole.
+  // rename: an interrupted write leaves the previous file whole, in its encoding and line ends.
   QSaveFile f(m_file);
   f.setDirectWriteFallback(false);
   if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) {

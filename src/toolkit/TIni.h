@@ -1,11 +1,9 @@
 #pragma once
 // Private-profile access to an INI file: sections and keys without regard to case,
-// values trimmed, every read opening the file afresh, writes keeping the rest of the file
-// (its encoding and line ends) and replacing it whole through a temporary file.
+// values trimmed, every read opening the file afresh, writes keeping the rest of the file.
 #include <QDate>
 #include <QString>
 #include <QVariant>
-#include <functional>
 
 class TIni {
  public:
@@ -28,10 +26,6 @@ class TIni {
   bool SetEntry(const QString& section, const QString& key, const QVariant& value) const;
 
   const QString& FileName() const { return m_file; }
-
-  // Test seam: called after the new contents are in the temporary file and before it
-  // replaces the file; returning false abandons the write there, as a power cut would.
-  static void SetBeforeReplaceHook(std::function<bool(const QString& file)> hook);
 
  private:
   bool find(const QString& section, const QString& key, QString* value) const;

@@ -1,6 +1,8 @@
 #include "toolkit/TVisorDocumento.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>

@@ -10,6 +10,7 @@
 class QLabel;
 class QPdfDocument;
 class QPdfView;
+class QPrinter;
 class QScrollArea;
 class QStackedLayout;
 class TButton;
@@ -59,7 +60,7 @@ class TVisorDocumento : public TForm {
  private:
   void actualiza();
   void muestraImagen();
-  void imprime(class QPrinter& printer);
+  void imprime(QPrinter& printer);
 
   QString m_path;
   bool m_isPdf = false;

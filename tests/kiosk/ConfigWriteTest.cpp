@@ -9,6 +9,7 @@
 #include "app/Startup.h"
 #include "support/TempDir.h"
 #include "toolkit/IdleLogout.h"
+#include "toolkit/IniWriteSeam.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
 
@@ -20,8 +21,8 @@ QByteArray readAll(const QString& path) {
 }
 
 struct FailingRename {
-  FailingRename() { TIni::SetBeforeReplaceHook([](const QString&) { return false; }); }
-  ~FailingRename() { TIni::SetBeforeReplaceHook({}); }
+  FailingRename() { IniWriteSeam::SetBeforeReplace([](const QString&) { return false; }); }
+  ~FailingRename() { IniWriteSeam::SetBeforeReplace({}); }
 };
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST(LoginThrottle, FourFailuresShowTheGrowingWaitAndASuccessResetsIt) {
 
   // Once the wait is over the right password logs in and clears the count.
   clock.advance(3);
-  attempt(login, QStringLiteral("0001"), QStringLiteral("Clave2024"));
+  attempt(login, QStringLiteral("1"), QStringLiteral("Clave2024"));
   EXPECT_NE(DemoTerminal::Visible<TPrincipal>(), nullptr);
   EXPECT_EQ(LoginThrottle::Terminal().Failures(key), 0);
   EXPECT_EQ(LoginThrottle::Terminal().SecondsLeft(key), 0);

@@ -1,6 +1,7 @@
 #include "screens/login/LoginThrottle.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 
 #include "toolkit/TextUtil.h"
 

@@ -6,6 +6,7 @@
 #include "toolkit/TForm.h"
 
 class OnScreenKeyboard;
+class QTimer;
 class TBtnBmp;
 class TEdit;
 class TLabel;
@@ -57,5 +58,5 @@ class TRegistro : public TForm {
 
  private:
   std::unique_ptr<OnScreenKeyboard> m_keys;
-  class QTimer* m_espera = nullptr;
+  QTimer* m_espera = nullptr;
 };
