@@ -49,6 +49,7 @@ void TVisorDocumento::CreateForm() {
   m_imageArea->setAlignment(Qt::AlignCenter);
   m_imageLabel = new QLabel;
   m_imageArea->setWidget(m_imageLabel);
+  m_imageArea->viewport()->installEventFilter(this);
   m_stack->addWidget(m_pdfView);
   m_stack->addWidget(m_imageArea);
   // A finger drags the page around.
@@ -167,9 +168,11 @@ void TVisorDocumento::muestraImagen() {
   m_imageLabel->resize(shown);
 }
 
-void TVisorDocumento::resizeEvent(QResizeEvent* event) {
-  TForm::resizeEvent(event);
-  if (!m_isPdf && !m_image.isNull()) muestraImagen();
+// A picture fills the room it has once the window is laid out, and again when it changes.
+bool TVisorDocumento::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_imageArea->viewport() && event->type() == QEvent::Resize && !m_isPdf && !m_image.isNull())
+    muestraImagen();
+  return TForm::eventFilter(watched, event);
 }
 
 void TVisorDocumento::actualiza() {

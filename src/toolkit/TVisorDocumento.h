@@ -55,7 +55,7 @@ class TVisorDocumento : public TForm {
 
  protected:
   void CreateForm() override;
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void actualiza();

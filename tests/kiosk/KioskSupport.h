@@ -10,7 +10,10 @@
 #include "screens/login/TRegistro.h"
 #include "screens/menu/TPrincipal.h"
 #include "screens/receipts/TRecibos.h"
+#include "screens/shared/OnScreenKeyboard.h"
 #include "support/DemoTerminal.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Render.h"
 
 namespace Kiosk {
 
@@ -45,6 +48,20 @@ inline void Touch(const QString& path, const QByteArray& bytes = QByteArray("x")
 inline QString PicturePath(const QString& name) {
   QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
   return QStringLiteral(PORTAL_BINARY_DIR "/screens/") + name;
+}
+
+// Writes the widget's picture once `drawn` shows ink in it (pages render in the background).
+inline bool PictureWhenDrawn(QWidget* widget, QWidget* drawn, const QString& name) {
+  const bool inked = WaitFor(
+      [&] {
+        const QImage img = Render::Grab(drawn);
+        for (int y = 0; y < img.height(); y += 2)
+          for (int x = 0; x < img.width(); x += 2)
+            if (qGray(img.pixel(x, y)) < 90) return true;
+        return false;
+      },
+      10000);
+  return Render::ToPng(widget, PicturePath(name)) && inked;
 }
 
 }  // namespace Kiosk

@@ -9,7 +9,8 @@
 
 TEST(StaleFiles, StartRemovesTempFilesAndMailFoldersOnly) {
   DemoTerminal terminal;
-  const QStringList ours = {"TEMPrecibo.pdf", "TEMPsinpunto", "TEMP", "TEMP.listado.final.pdf"};
+  // Letter case does not matter in the name, as on the terminals' original platform.
+  const QStringList ours = {"TEMPrecibo.pdf", "TEMPsinpunto", "TEMP", "TEMP.listado.final.pdf", "temp.pdf"};
   for (const QString& name : ours) Kiosk::Touch(terminal.file(name));
   QDir().mkpath(terminal.file("TEMPcorreo-Xy12Ab"));
   Kiosk::Touch(terminal.file("TEMPcorreo-Xy12Ab/Recibo_S_12.xml"));
@@ -19,7 +20,7 @@ TEST(StaleFiles, StartRemovesTempFilesAndMailFoldersOnly) {
   Kiosk::Touch(terminal.file("guardado/importante.pdf"));
   QFile::link(terminal.file("guardado"), terminal.file("TEMPcorreo-Xy12Ab/enlace"));
 
-  const QStringList theirs = {"Conducta.pdf", "temp.pdf", "xTEMP.pdf", ".TEMPoculto", "config.ini"};
+  const QStringList theirs = {"Conducta.pdf", "xTEMP.pdf", ".TEMPoculto", "config.ini"};
   for (const QString& name : theirs)
     if (!QFile::exists(terminal.file(name))) Kiosk::Touch(terminal.file(name));
   QDir().mkpath(terminal.file("TEMPotros"));

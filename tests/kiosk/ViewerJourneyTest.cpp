@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPdfDocument>
 #include <QPdfView>
 
 #include "KioskSupport.h"
@@ -54,7 +55,7 @@ TEST(DocumentViewer, ReceiptPdfShowsInThePortalAndGoesWithTheScreen) {
     pagesShown = viewer->Paginas();
     pagesInFile = PdfTools::Pages(written);
     EXPECT_EQ(viewer->findChild<QPdfView*>()->document()->pageCount(), pagesShown);
-    EXPECT_TRUE(Render::ToPng(viewer, Kiosk::PicturePath(QStringLiteral("visor-recibo.png"))));
+    EXPECT_TRUE(Kiosk::PictureWhenDrawn(viewer, viewer->findChild<QPdfView*>(), QStringLiteral("visor-recibo.png")));
     r->btnSalir->Press();  // closing the screen closes the viewer and deletes the file
   });
   menu->btnRecibos->Press();
@@ -155,7 +156,8 @@ TEST(DocumentViewer, PagesZoomPicturesAndRefusedFiles) {
   EXPECT_FALSE(v->EsPdf());
   EXPECT_EQ(v->Paginas(), 1);
   EXPECT_FALSE(v->btnSiguiente->isEnabled());
-  EXPECT_TRUE(Render::ToPng(v, Kiosk::PicturePath(QStringLiteral("visor-imagen.png"))));
+  EXPECT_TRUE(Kiosk::PictureWhenDrawn(v, v->findChild<QWidget*>(QStringLiteral("vistaImagen")),
+                                      QStringLiteral("visor-imagen.png")));
   DocumentOpener::CloseAll();
   DemoTerminal::Settle();
 

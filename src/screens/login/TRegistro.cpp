@@ -153,12 +153,18 @@ void TRegistro::ActualizaEspera() {
   if (left > 0) {
     // A raised face over the pictured key, so that the countdown reads clearly.
     btnAceptar->lFlat = false;
+    btnAceptar->oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 12, 0, 700);
+    QPalette colours = btnAceptar->palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 0, 0));
+    btnAceptar->setPalette(colours);
     btnAceptar->cText = QStringLiteral("Espere\n%1 s").arg(left);
     btnAceptar->lEnabled = false;
     if (!m_espera->isActive()) m_espera->start();
     return;
   }
   m_espera->stop();
+  btnAceptar->setFont(QFont());
+  btnAceptar->setPalette(QPalette());
   btnAceptar->lFlat = true;
   btnAceptar->cText = QString();
   btnAceptar->lEnabled = true;
