@@ -14,6 +14,7 @@
 #include "toolkit/IdleLogout.h"
 #include "toolkit/Render.h"
 #include "toolkit/TAvisoInactividad.h"
+#include "screens/reports/TMuestraXML.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ TEST(IdleLogout, FromInsideAModalScreenNoticeTouchThenLogout) {
   // Everything below runs inside the receipts screen's own modal loop, opened from the menu.
   enum Phase { WaitNotice, WaitKept, WaitSecondNotice, Done } phase = WaitNotice;
   bool noticeOverReceipts = false, keptAfterTouch = false, secondNotice = false, openedPdf = false;
+  bool xmlLoopReturned = false, xmlUnderNotice = false;
   int firstShown = 0;
   QTimer probe;
   probe.setInterval(5);
@@ -87,13 +89,20 @@ TEST(IdleLogout, FromInsideAModalScreenNoticeTouchThenLogout) {
       case WaitKept:
         if (notice) return;
         keptAfterTouch = r && r->isVisible() && menu->isVisible() && AppData.oAdo->lConnected();
-        // A document and a dialog left open when the employee walks away.
+        // A document and a modal dialog over the screen left open when the employee walks
+        // away; the dialog runs its own loop, nested in the screen's.
         r->btnDescargaArchivoPDFClick();
         openedPdf = DocumentOpener::RunningCount() == 1;
+        QTimer::singleShot(0, r, [r, &xmlLoopReturned] {
+          r->btnGenraCFDIClick();
+          xmlLoopReturned = true;
+        });
         phase = WaitSecondNotice;
         return;
       case WaitSecondNotice:
         if (notice) {
+          TMuestraXML* xml = DemoTerminal::Visible<TMuestraXML>();
+          xmlUnderNotice = xml && xml->isVisible() && r && r->isVisible();
           secondNotice = true;
           phase = Done;  // nobody touches it this time
         }
@@ -111,10 +120,13 @@ TEST(IdleLogout, FromInsideAModalScreenNoticeTouchThenLogout) {
   EXPECT_TRUE(keptAfterTouch);
   EXPECT_TRUE(openedPdf);
   EXPECT_TRUE(secondNotice);
+  EXPECT_TRUE(xmlUnderNotice);
+  EXPECT_TRUE(xmlLoopReturned);  // the dialog's loop ended before the screen's
   ASSERT_TRUE(Kiosk::WaitFor([] { return DemoTerminal::Visible<TRegistro>() != nullptr; }));
   DemoTerminal::Settle();
   EXPECT_EQ(DemoTerminal::Visible<TPrincipal>(), nullptr);
   EXPECT_EQ(DemoTerminal::Visible<TRecibos>(), nullptr);
+  EXPECT_EQ(DemoTerminal::Visible<TMuestraXML>(), nullptr);
   EXPECT_EQ(IdleLogout::Notice(), nullptr);
   EXPECT_EQ(DocumentOpener::RunningCount(), 0);
   EXPECT_TRUE(Kiosk::TempLeftovers(terminal.path()).isEmpty()) << Kiosk::TempLeftovers(terminal.path()).join(u' ').toStdString();

@@ -50,14 +50,15 @@ inline QString PicturePath(const QString& name) {
   return QStringLiteral(PORTAL_BINARY_DIR "/screens/") + name;
 }
 
-// Writes the widget's picture once `drawn` shows ink in it (pages render in the background).
+// Writes the widget's picture once `drawn` shows ink in it (pages render in the background):
+// a pixel darker than the grey a viewer shows around its pages.
 inline bool PictureWhenDrawn(QWidget* widget, QWidget* drawn, const QString& name) {
   const bool inked = WaitFor(
       [&] {
         const QImage img = Render::Grab(drawn);
         for (int y = 0; y < img.height(); y += 2)
           for (int x = 0; x < img.width(); x += 2)
-            if (qGray(img.pixel(x, y)) < 90) return true;
+            if (qGray(img.pixel(x, y)) < 128) return true;
         return false;
       },
       10000);

@@ -183,7 +183,8 @@ TEST(DocumentViewer, PagesZoomPicturesAndRefusedFiles) {
 
 TEST(DocumentViewer, ASiteViewerCommandIsStillUsedAndTracked) {
   DemoTerminal terminal;
-  qputenv("PORTAL_DOCUMENT_VIEWER", "sleep 60");
+  // A viewer that stays open until it is closed, whatever the file.
+  qputenv("PORTAL_DOCUMENT_VIEWER", "sh -c \"sleep 60\" visor %f");
   Kiosk::Touch(terminal.file("carta.docx"));
   EXPECT_TRUE(DocumentOpener::Open(terminal.file("carta.docx")));
   EXPECT_EQ(DocumentOpener::RunningCount(), 1);
