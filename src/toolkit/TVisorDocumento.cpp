@@ -108,7 +108,7 @@ bool TVisorDocumento::Abrir(const QString& path) {
       return false;
     }
     m_isPdf = true;
-    m_pdfView->setZoomMode(QPdfView::ZoomMode::FitInView);
+    muestraPaginaEntera();
     m_stack->setCurrentWidget(m_pdfView);
   } else {
     m_stack->setCurrentWidget(m_imageArea);
@@ -141,8 +141,10 @@ void TVisorDocumento::FijaZoom(double factor) {
   if (m_isPdf) {
     // Zoom 1 is the whole page in the window; beyond it the page grows from there.
     if (std::abs(m_zoom - 1.0) < 1e-6) {
-      m_pdfView->setZoomMode(QPdfView::ZoomMode::FitInView);
+      muestraPaginaEntera();
     } else {
+      m_pdfView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+      m_pdfView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
       const QSizeF points = m_pdf->pagePointSize(PaginaActual() - 1);
       const QSize room = m_pdfView->viewport()->size();
       double fit = 1.0;
@@ -157,6 +159,14 @@ void TVisorDocumento::FijaZoom(double factor) {
     muestraImagen();
   }
   actualiza();
+}
+
+// The whole page in the window. The view's own fit leaves a sliver for a scroll bar that
+// would only move the page by a pixel or two, so there is none at this zoom.
+void TVisorDocumento::muestraPaginaEntera() {
+  m_pdfView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_pdfView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_pdfView->setZoomMode(QPdfView::ZoomMode::FitInView);
 }
 
 void TVisorDocumento::muestraImagen() {

@@ -60,6 +60,7 @@ class TVisorDocumento : public TForm {
  private:
   void actualiza();
   void muestraImagen();
+  void muestraPaginaEntera();
   void imprime(QPrinter& printer);
 
   QString m_path;
