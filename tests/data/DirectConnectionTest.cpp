@@ -152,13 +152,14 @@ TEST_F(AdministratorAccount, LoginComparesScrambledPasswords) {
     bool expected;
     const char* statement;
   };
+  // The journal keeps the scrambled password masked.
   const Case cases[] = {
-      {"Administrador", "abc", true, " Select usuario from usuarios  where usuario='Administrador' and password='jjm'"},
-      {"Administrador", "abd", false, " Select usuario from usuarios  where usuario='Administrador' and password='jjn'"},
-      {"O'Brien", "abc", true, " Select usuario from usuarios  where usuario='O''Brien' and password='jjm'"},
-      {"vacio", "", true, " Select usuario from usuarios  where usuario='vacio' and password=''"},
-      {"Administrador", "", false, " Select usuario from usuarios  where usuario='Administrador' and password=''"},
-      {"x' or '1'='1", "x", false, " Select usuario from usuarios  where usuario='x'' or ''1''=''1' and password='\x81'"},
+      {"Administrador", "abc", true, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"Administrador", "abd", false, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"O'Brien", "abc", true, " Select usuario from usuarios  where usuario='O''Brien' and password='***'"},
+      {"vacio", "", true, " Select usuario from usuarios  where usuario='vacio' and password='***'"},
+      {"Administrador", "", false, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"x' or '1'='1", "x", false, " Select usuario from usuarios  where usuario='x'' or ''1''=''1' and password='***'"},
   };
   for (const Case& c : cases) {
     StatementJournal::Clear();

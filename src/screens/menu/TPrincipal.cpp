@@ -22,6 +22,7 @@
 #include "screens/time/TTiempoExtra.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DocumentOpener.h"
+#include "toolkit/IdleLogout.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
 
@@ -121,6 +122,8 @@ void TPrincipal::FormInitialize() {
   obtenLogoEmpresa();
   AppData.oAdo->Execute(QStringLiteral("PortalEmpleadoInicializaConfiguracionVacaciones ") + AppData.Empresa);
   LlenaVariablesSupervisor();
+  // A session left alone ends the way the exit button ends it.
+  IdleLogout::SetHome(this, [this] { btnSalirClick(); });
 }
 
 void TPrincipal::DatosEmpresa() {
