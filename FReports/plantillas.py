@@ -1,11 +1,19 @@
 #!/usr/bin/env python3
 """Writes the report templates of this folder.
 
-The templates are plain XML files that the template editor can change one by one; this script
-keeps the parts they share (company heading, page footer, signature lines, listings) in one
-place. Run it from this folder: python3 plantillas.py
+This script is the source of the templates: it keeps the parts they share (company heading,
+page footer, signature lines, listings) in one place. Run it from this folder:
+    python3 plantillas.py             writes the templates
+    python3 plantillas.py --forzar    also replaces templates changed since it wrote them
+    python3 plantillas.py --comprobar writes nothing; fails when a template is not what it writes
+It notes what it wrote in plantillas.sha256 and refuses to replace a template changed since (for
+example saved from the template editor), so that such a change is carried into this script
+instead of being lost.
 Fields are bound by column name and position, as the payroll procedures return them.
 """
+import hashlib
+import os
+import sys
 from xml.sax.saxutils import escape, quoteattr
 
 LETTER = (215.9, 279.4)
@@ -731,8 +739,65 @@ def flujos_pre():
     return flows("REPORTE DE FLUJOS DE PRÉSTAMOS")
 
 
-if __name__ == "__main__":
-    for name, build in TEMPLATES.items():
-        with open(name, "w", encoding="utf-8") as f:
-            f.write(build())
+REGISTER = "plantillas.sha256"
+
+
+def digest(content):
+    return hashlib.sha256(content.encode("utf-8")).hexdigest()
+
+
+def read_file(name):
+    if not os.path.exists(name):
+        return None
+    with open(name, encoding="utf-8", newline="") as f:
+        return f.read()
+
+
+def read_register():
+    """What this script last wrote: template name -> digest."""
+    register = {}
+    for line in (read_file(REGISTER) or "").splitlines():
+        if line.strip():
+            value, name = line.split(maxsplit=1)
+            register[name.strip()] = value
+    return register
+
+
+def main(args):
+    unknown = [a for a in args if a not in ("--forzar", "--comprobar")]
+    if unknown:
+        print("uso: python3 plantillas.py [--forzar | --comprobar]", file=sys.stderr)
+        return 2
+    wanted = {name: build() for name, build in TEMPLATES.items()}
+    register = read_register()
+    if "--comprobar" in args:
+        different = sorted(n for n, content in wanted.items()
+                           if read_file(n) != content or register.get(n) != digest(content))
+        for name in different:
+            print(f"{name}: no es la que escribe plantillas.py", file=sys.stderr)
+        return 1 if different else 0
+    # A template on disk that is neither what this run writes nor what the last run wrote was
+    # changed by hand: nothing is written until that change is carried over or given up.
+    changed = []
+    for name, content in wanted.items():
+        now = read_file(name)
+        if now is not None and now != content and register.get(name) != digest(now):
+            changed.append(name)
+    if changed and "--forzar" not in args:
+        print("No se escribió ninguna plantilla. Cambiaron desde que plantillas.py las escribió "
+              "(por ejemplo en el editor de plantillas):", file=sys.stderr)
+        for name in sorted(changed):
+            print(f"  {name}", file=sys.stderr)
+        print("Pase esos cambios a plantillas.py, o ejecute con --forzar para descartarlos.", file=sys.stderr)
+        return 1
+    for name, content in wanted.items():
+        with open(name, "w", encoding="utf-8", newline="") as f:
+            f.write(content)
+    with open(REGISTER, "w", encoding="utf-8", newline="") as f:
+        f.writelines(f"{digest(content)}  {name}\n" for name, content in sorted(wanted.items()))
     print(len(TEMPLATES), "plantillas")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

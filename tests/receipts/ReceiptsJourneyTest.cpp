@@ -457,3 +457,47 @@ TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
     delete r;
   }
 }
+
+TEST(Receipts, MailWithAnUnusableStoredNameSendsNothing) {
+  struct Case {
+    const char* xml;  // stored names
+    const char* pdf;
+    QStringList attachments;  // what arrives; none: "No existe el archivo" and nothing sent
+  };
+  const Case cases[] = {
+      {"recibo.xml", "..", {}},
+      {"/", "recibo.pdf", {}},
+      {"recibo.xml", "", {}},
+      {"?*:|", "recibo.pdf", {}},
+      {" . ", "recibo.pdf", {}},
+      {"C:\\timbres\\recibo.xml", "sub/dir/recibo.pdf", {"recibo.xml", "recibo.pdf"}},
+  };
+  TestSmtp::SmtpServer server;
+  ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.xml) + " | " + c.pdf);
+    Session s;
+    AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + server.portText() + "'");
+    AppData.oAdo->Execute(QStringLiteral(
+                              "CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), "
+                              "@nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS SELECT 1,2,3,4,5,6,7,"
+                              "'<x/>','%1',X'255044462D312E340A','%2'")
+                              .arg(QString::fromLatin1(c.xml), QString::fromLatin1(c.pdf)));
+    TRecibos* r = s.open();
+    const int before = server.messages().size();
+    r->btnEnviaMailClick();
+    const auto messages = server.messages();
+    if (c.attachments.isEmpty()) {
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{"No existe el archivo"});
+      EXPECT_EQ(messages.size(), before);
+    } else {
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{"Correo Enviado"});
+      ASSERT_EQ(messages.size(), before + 1);
+      QStringList names;
+      for (const auto& a : messages.last().attachments) names << a.fileName;
+      EXPECT_EQ(names, c.attachments);
+    }
+    EXPECT_TRUE(QDir(s.terminal.path()).entryList({"*.xml", "*.pdf", "TEMP*"}, QDir::AllEntries).isEmpty());
+    delete r;
+  }
+}
