@@ -102,15 +102,15 @@ def footer(W, note="Documento generado en el Portal del Empleado"):
     ])
 
 
-def signature(x, y, w, caption, name=None, picture_src=None):
+def signature(x, y, w, caption, name=None, picture_src=None, row=4.5, size=8):
     items = []
     if picture_src:
         items.append(picture(x + w / 2 - 20, y - 17, 40, 16, picture_src))
     items.append(line(x, y, x + w, y, width=0.3))
     if name:
-        items.append(text(x, y + 0.5, w, 4.5, name, align="center", size=8.5, bold=True))
-        y += 4.5
-    items.append(text(x, y + 0.5, w, 4.5, caption, align="center", size=8))
+        items.append(text(x, y + 0.5, w, row, name, align="center", size=size + 0.5, bold=True))
+        y += row
+    items.append(text(x, y + 0.5, w, row, caption, align="center", size=size))
     return items
 
 
@@ -277,16 +277,19 @@ def receipt(kind_title, page="letter", compact=False):
     # The first stamp rows stop short of the net amount's box; the long ones take the whole width.
     stamp_items, bottom = stamp(tx, qy, [sx - 12 - tx] * 4 + [W - tx], compact)
     sm += stamp_items
-    y = max(qy + q, bottom) + (1.5 if compact else 4)
+    # Half letter: tight, so that a receipt of seven or eight concepts still fits on one page.
+    y = max(qy + q, bottom) + (0.5 if compact else 4)
     sig_x = W * 0.6
     sm.append(text(0, y, sig_x - 5, 2 * lh,
                    "Recibí de [Nombre.Empresa] la cantidad neta indicada en este recibo, que cubre el importe de mi "
                    "salario y demás prestaciones del periodo señalado, sin que a la fecha se me adeude cantidad alguna "
                    "por ningún otro concepto.", size=s - 1.5, shrink=True))
     sy = y + (lh if compact else 2 * lh + 4)
-    sm += signature(sig_x, sy, W - sig_x, "Firma del trabajador", name="[nombre.006]")
-    bands.append(band("summary", sy + 2 * lh + 1, sm, bottom=True))
-    bands.append(band("pagefooter", lh + 2, [
+    sig_row = 3.6 if compact else 4.5
+    sm += signature(sig_x, sy, W - sig_x, "Firma del trabajador", name="[nombre.006]", row=sig_row,
+                    size=7 if compact else 8)
+    bands.append(band("summary", sy + 2 * sig_row + 1, sm, bottom=True))
+    bands.append(band("pagefooter", lh + (1 if compact else 2), [
         text(0, 0.5, W / 2, lh, "[Nombre.Empresa] - Recibo de nómina", size=6.5, color="#555555"),
         text(W / 2, 0.5, W / 2, lh, "Página [PAGE] de [TOTALPAGES]", size=7, align="right"),
     ]))
