@@ -185,6 +185,10 @@ QList<Sent> Statements() {
       {"MantenimientoConsolidar", Kind::Write, "exec PortaEmpleado_MantenimientoConsolidar 1,5"},
       {"Excepciones", Kind::Rows, " exec PortalEmpleadoListadoConsolidar 1 ", 3, {1, 2, 3}},
       {"Consolidar", Kind::Write, "update PortalEmpleadoConfig set emps_todas='S'"},
+      // The CFDI stamp the receipt templates print, in the columns after the ones the screens read.
+      {"DetalleReciboTimbre", Kind::Rows, "exec pePortalPatronObtenDetalleRecibosFunU @nomina=40, @año=2025, @periodo=3, @codigo=" + C +
+                                              ", @tiponom=       4, @empresa=       1, @cUsuario='" + C + "'", 36,
+       {30, 31, 32, 33, 34, 35, 36}},
   };
 }
 

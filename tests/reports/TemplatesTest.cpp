@@ -158,7 +158,7 @@ QList<Case> Templates::Cases() {
        {"RECIBO DE NÓMINA", kCompany, "R.F.C.: " + kRfc, "Registro patronal: " + kRegPat, kEmployee,
         "Periodo 5 del 01/03/2025 al 15/03/2025", "QUINCENAL CONFIANZA - Quincenal", "Sueldo 7,500.00",
         "NETO A PAGAR", "Firma del trabajador", "Página 1 de 1"}},
-      {"ReciboPortalMediaCarta.fr3", ReceiptRows(6), ReceiptVariables(), kHalfLetter,
+      {"ReciboPortalMediaCarta.fr3", ReceiptRows(7), ReceiptVariables(), kHalfLetter,  // the most concepts of a demo receipt
        {"RECIBO DE NÓMINA", kCompany, kEmployee, "NETO A PAGAR", "Página 1 de 1"}},
       {"ReciboPortalFDO.fr3", ReceiptRows(2), ReceiptVariables(), kLetter,
        {"RECIBO DE FONDO DE AHORRO", kCompany, kEmployee, "Página 1 de 1"}},
