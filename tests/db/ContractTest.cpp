@@ -162,6 +162,8 @@ QList<Sent> Statements() {
       {"MantenimientoConsolidar", Kind::Write, "exec PortaEmpleado_MantenimientoConsolidar 1,5"},
       {"Excepciones", Kind::Rows, " exec PortalEmpleadoListadoConsolidar 1 ", 3, {1, 2, 3}},
       {"Consolidar", Kind::Write, "update PortalEmpleadoConfig set emps_todas='S'"},
+      // Administrator screen: the all-companies receipts flag as the screen reads it.
+      {"LeeEmpresasTodas", Kind::Rows, "select emps_todas from PortalEmpleadoConfig", 1, {1}},
   };
 }
 
