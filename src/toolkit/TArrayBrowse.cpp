@@ -376,12 +376,6 @@ Row TArrayBrowse::CurrentRow() const {
   return m_current >= 1 && m_current <= Len() ? m_all[m_view[m_current - 1]] : Row();
 }
 
-void TArrayBrowse::SetValue(int shownRow, int element, const QVariant& value) {
-  if (shownRow < 1 || shownRow > Len() || element < 1) return;
-  m_all[m_view[shownRow - 1]].setCol(element, value);
-  m_table->viewport()->update();
-}
-
 void TArrayBrowse::rebuildView() {
   m_syncing = true;
   m_view.clear();

@@ -87,9 +87,6 @@ class TArrayBrowse : public TControl<TArrayBrowse, QWidget> {
   Rows aAllData() const { return m_all; }
   int Len() const { return static_cast<int>(m_view.size()); }
   Row CurrentRow() const;  // empty when there is none
-  // Changes one value of a shown row (1-based row and element) in place, keeping the current
-  // row, the order and the filter; the row is redrawn.
-  void SetValue(int shownRow, int element, const QVariant& value);
 
   Property<int> nArrayAt;
   Property<int> nRowHeight;

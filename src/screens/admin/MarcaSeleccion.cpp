@@ -6,7 +6,15 @@ namespace MarcaSeleccion {
 
 namespace {
 constexpr int kColumna = 6;
+
+// Puts the rows back keeping the current row. The marking grids are neither sorted nor
+// filtered, so the shown rows are all the rows, in their order.
+void repone(TArrayBrowse* grid, const Rows& rows, int at) {
+  grid->SetArray(rows);
+  grid->nArrayAt = at;
+  grid->Refresh();
 }
+}  // namespace
 
 bool Marcado(const Row& row) { return row.col(kColumna).toString() == kMarcado; }
 
@@ -20,12 +28,16 @@ void Prepara(TArrayBrwColumn* column) {
 void Alterna(TArrayBrowse* grid) {
   const int at = grid->nArrayAt();
   if (at < 1) return;
-  grid->SetValue(at, kColumna, grid->CurrentRow().col(kColumna).toString().isEmpty() ? kMarcado : kNoMarcado);
+  Rows rows = grid->aArrayData();
+  Row& r = rows.row(at);
+  r.setCol(kColumna, r.col(kColumna).toString().isEmpty() ? kMarcado : kNoMarcado);
+  repone(grid, rows, at);
 }
 
 void Todas(TArrayBrowse* grid, bool marcado) {
-  for (int i = 1; i <= grid->Len(); ++i) grid->SetValue(i, kColumna, marcado ? kMarcado : kNoMarcado);
-  grid->Refresh();
+  Rows rows = grid->aArrayData();
+  for (Row& r : rows) r.setCol(kColumna, marcado ? kMarcado : kNoMarcado);
+  repone(grid, rows, grid->nArrayAt());
 }
 
 }  // namespace MarcaSeleccion
