@@ -20,6 +20,7 @@ void TAgregaPersonasAsignadas::CreateForm() {
   oGroupBox1->SetBounds(12, 4, 798, 514);
   oLabel1 = TLabel::New(oGroupBox1, QStringLiteral("oLabel1"));
   oLabel1->SetBounds(20, 16, 47, 14);
+  oLabel1->lMultiline = false;  // one line, widened to its text
   oLabel1->cText = QStringLiteral("Filtrar por:");
   cmbFiltrarPor = TComboBox::New(oGroupBox1, QStringLiteral("cmbFiltrarPor"));
   cmbFiltrarPor->SetBounds(72, 12, 110, 21);
