@@ -11,8 +11,11 @@
 #include "data/Scramble.h"
 #include "reports/ReportModal.h"
 #include "reports/ReportPreview.h"
+#include "screens/admin/MarcaSeleccion.h"
+#include "screens/admin/TAgregaPersonasAsignadas.h"
 #include "screens/admin/TEmpleadosDisponibles.h"
 #include "screens/admin/TExcepciones.h"
+#include "screens/admin/TNombresTipo.h"
 #include "screens/admin/TNuevoFlujo.h"
 #include "screens/shared/TSeleccionaArchivo.h"
 
@@ -441,4 +444,102 @@ TEST(AdminEdges, FlowListingPrinted) {
   EXPECT_TRUE(text.contains(QStringLiteral("COMERCIALIZADORA DEL NORTE DEMO"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("VACACIONES OPERACIÓN"))) << text.toStdString();
   EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+}
+
+TEST(AdminEdges, AssignmentDialogFiltersMarksAndSavesOnlyMarkedRows) {
+  AdminSession s;
+  TAdministrador* a = s.admin;
+  a->Otros->nOption = 5;  // company 1, VACACIONES OPERACIÓN (flow 1)
+  ASSERT_EQ(a->IdFlujo(), QStringLiteral("1"));
+  const QString head = QStringLiteral("EXEC dbo.PortaEmpleado_EmpleadosFlujoDisponibles   1,1,1,");
+  QString idDepto;
+  AdminSession::WithModal([&] { a->btnAgregarAsignadas->Press(); }, [&](TForm& f) {
+    if (auto* n = qobject_cast<TNombresTipo*>(&f)) {  // opened from "Buscar"
+      EXPECT_EQ(sentStarting(" exec dbo.PortaEmpleado_Catalogos "), QStringList{" exec dbo.PortaEmpleado_Catalogos 1,1"});
+      const int at = rowWith(n->arrayEmpleados, 1, QStringLiteral("RECURSOS HUMANOS"));
+      ASSERT_GT(at, 0);
+      n->arrayEmpleados->nArrayAt = at;
+      idDepto = Text::AllTrim(Text::ToText(n->arrayEmpleados->CurrentRow().col(2)));
+      n->btnGuardar->Press();
+      return;
+    }
+    auto* d = qobject_cast<TAgregaPersonasAsignadas*>(&f);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->cmbFiltrarPor->items(), (QStringList{"Todos", "Departamento", "Puesto"}));
+    EXPECT_FALSE(d->txtNombre->lVisible());
+    EXPECT_FALSE(d->btnBuscar->lVisible());
+    EXPECT_EQ(d->arreglo->Len(), 0);
+
+    d->cmbFiltrarPor->UserSelect(2);
+    EXPECT_TRUE(d->btnBuscar->lVisible());
+    d->btnBuscar->Press();
+    EXPECT_EQ(d->txtNombre->Value(), QStringLiteral("RECURSOS HUMANOS"));
+    EXPECT_EQ(d->txtID->Value(), idDepto);
+    StatementJournal::Clear();
+    d->btnCargar->Press();
+    EXPECT_EQ(sentStarting(head), QStringList{head + "1,'" + idDepto + "'"});
+    ASSERT_GT(d->arreglo->Len(), 0);
+    for (const QString& centro : column(d->arreglo->aArrayData(), 4)) EXPECT_EQ(centro, QStringLiteral("RECURSOS HUMANOS"));
+
+    // Marking all, then loading again: every mark is cleared.
+    d->btnMarcarTodos->Press();
+    for (const Row& r : d->arreglo->aArrayData()) EXPECT_TRUE(MarcaSeleccion::Marcado(r));
+    d->btnCargar->Press();
+    for (const Row& r : d->arreglo->aArrayData()) EXPECT_FALSE(MarcaSeleccion::Marcado(r));
+
+    // Back to "Todos": the name goes, the chosen id stays and is sent with filter 0.
+    d->cmbFiltrarPor->UserSelect(1);
+    EXPECT_FALSE(d->txtNombre->lVisible());
+    EXPECT_TRUE(d->txtNombre->Value().isEmpty());
+    StatementJournal::Clear();
+    d->btnCargar->Press();
+    EXPECT_EQ(sentStarting(head), QStringList{head + "0,'" + idDepto + "'"});
+    Render::ToPng(d, AdminSession::ScreensDir() + "/admin-asignar-filtro.png");
+
+    // Marked and unmarked again: saving sends nothing and closes.
+    d->btnMarcarTodos->Press();
+    d->btnDesmarcarTodos->Press();
+    StatementJournal::Clear();
+    d->btnGuardar->Press();
+    EXPECT_TRUE(sentStarting("exec dbo.PortaEmpleado_AgregaEmpleadoFlujo").isEmpty());
+    EXPECT_FALSE(d->isVisible());
+  });
+  EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+}
+
+TEST(AdminEdges, ApproverDialogOnAnEmptyListAddsNobody) {
+  AdminSession s;
+  TAdministrador* a = s.admin;
+  a->Otros->nOption = 5;
+  const int before = a->arregloAutorizan->Len();
+  AdminSession::WithModal([&] { a->btnMasAutorizan->Press(); }, [&](TForm& f) {
+    auto* d = qobject_cast<TEmpleadosDisponibles*>(&f);
+    ASSERT_NE(d, nullptr);
+    d->arrayEmpleados->SetArray(Rows());
+    d->btnGuardar->Press();
+    EXPECT_FALSE(d->isVisible());
+  });
+  EXPECT_TRUE(sentStarting(" exec dbo.PortaEmpleado_AgregaAsolicitar").isEmpty());
+  EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+  EXPECT_EQ(a->arregloAutorizan->Len(), before);
+}
+
+TEST(AdminEdges, WorkflowSwitchesAndSiteAddressSaved) {
+  AdminSession s;
+  TAdministrador* a = s.admin;
+  a->Otros->nOption = 5;
+  a->chkAutorizaPrimeroSupervisor->lChecked = true;
+  a->chkEnvioSolicitud->lChecked = false;
+  a->chkAutorizaPorCorreo->lChecked = false;
+  a->txtURL->Value = QStringLiteral("http://portal.demo/?q='x'");
+  a->btnGuardarParametrosFlujo->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{QStringLiteral("Datos guardados")});
+  EXPECT_EQ(sentStarting("exec PortaEmpleado_AdminConfigModifica "),
+            QStringList{"exec PortaEmpleado_AdminConfigModifica 1,'1','0','0','http://portal.demo/?q=''x'''"});
+  // Another company and back: the page reads what was stored.
+  a->cmbEmpresas->UserSelect(2);
+  a->cmbEmpresas->UserSelect(1);
+  EXPECT_TRUE(a->chkAutorizaPrimeroSupervisor->lChecked());
+  EXPECT_FALSE(a->chkEnvioSolicitud->lChecked());
+  EXPECT_EQ(a->txtURL->Value(), QStringLiteral("http://portal.demo/?q='x'"));
 }

@@ -117,7 +117,7 @@ void TAdministrador::CreateForm() {
   btnSalir = TBtnBmp::New(oImage1, QStringLiteral("btnSalir"));
   btnSalir->SetBounds(844, 516, 90, 86);
   btnSalir->lFlat = true;
-  btnSalir->oBitmaps = QStringLiteral("puertasalida");
+  btnSalir->lTabStop = false;  // the background draws the exit button; this one only takes the touch
   btnSalir->OnClick = [this] { btnSalirClick(); };
 }
 

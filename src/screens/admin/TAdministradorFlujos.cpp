@@ -128,10 +128,10 @@ void TAdministrador::creaPaginaFlujos(TFolderPage* page) {
   arregloAsignado->nRowDividerStyle = 4;
   arregloAsignado->AddColumn(QStringLiteral("Empresa"), 56)->cPicture = QStringLiteral("99999999");
   arregloAsignado->AddColumn(QStringLiteral("Código"), 76)->cPicture = QStringLiteral("9999999999");
-  arregloAsignado->AddColumn(QStringLiteral("Nombre"), 200);
+  arregloAsignado->AddColumn(QStringLiteral("Nombre"), 178);
   arregloAsignado->AddColumn(QStringLiteral("TipoSol"), 30)->lHide = true;
   arregloAsignado->AddColumn(QStringLiteral("IdFlujo"), 30)->lHide = true;
-  c = arregloAsignado->AddColumn(QStringLiteral("Seleccion"), 64);
+  c = arregloAsignado->AddColumn(QStringLiteral("Seleccion"), 70);
   c->nAlignment = 6;
   MarcaSeleccion::Prepara(c);
   c->OnDataDblClick = [this](TArrayBrwColumn*) { arregloAsignadoColumn6DataDblClick(); };

@@ -46,9 +46,10 @@ void TAgregaPersonasAsignadas::CreateForm() {
   btnBuscar->OnClick = [this] { btnBuscarClick(); };
   button(btnCargar, "btnCargar", 428, 20, 90, 42, QStringLiteral("Cargar"), "correcto");
   btnCargar->OnClick = [this] { btnCargarClick(); };
-  button(btnMarcarTodos, "btnMarcarTodos", 604, 20, 90, 42, QStringLiteral("Marcar\nTodos"), "angulo2");
+  // A little wider than drawn: the two-line captions beside their pictures need the room.
+  button(btnMarcarTodos, "btnMarcarTodos", 588, 20, 100, 42, QStringLiteral("Marcar\nTodos"), "angulo2");
   btnMarcarTodos->OnClick = [this] { Marca(true); };
-  button(btnDesmarcarTodos, "btnDesmarcarTodos", 704, 20, 90, 42, QStringLiteral("Desmarcar\nTodos"), "tacha33");
+  button(btnDesmarcarTodos, "btnDesmarcarTodos", 692, 20, 102, 42, QStringLiteral("Desmarcar\nTodos"), "tacha33");
   btnDesmarcarTodos->OnClick = [this] { Marca(false); };
   lblNombreTabla = TLabel::New(oGroupBox1, QStringLiteral("lblNombreTabla"));
   lblNombreTabla->SetBounds(8, 68, 246, 18);

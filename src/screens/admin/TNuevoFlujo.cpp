@@ -18,15 +18,17 @@ void TNuevoFlujo::CreateForm() {
   oGroupBox1->SetBounds(8, 8, 418, 86);
   oLabel1 = TLabel::New(oGroupBox1, QStringLiteral("oLabel1"));
   oLabel1->SetBounds(10, 12, 93, 14);
+  oLabel1->lMultiline = false;  // one line, widened to its text
   oLabel1->cText = QStringLiteral("Para solicitudes de:");
   txtNombreSolicitud = TEdit::New(oGroupBox1, QStringLiteral("txtNombreSolicitud"));
-  txtNombreSolicitud->SetBounds(106, 8, 158, 20);
+  txtNombreSolicitud->SetBounds(120, 8, 158, 20);  // right of the wider caption
   txtNombreSolicitud->lEnabled = false;
   oLabel2 = TLabel::New(oGroupBox1, QStringLiteral("oLabel2"));
   oLabel2->SetBounds(10, 44, 81, 14);
+  oLabel2->lMultiline = false;
   oLabel2->cText = QStringLiteral("Nombre de Flujo:");
   txtNombreFlujo = TEdit::New(oGroupBox1, QStringLiteral("txtNombreFlujo"));
-  txtNombreFlujo->SetBounds(106, 40, 302, 20);
+  txtNombreFlujo->SetBounds(120, 40, 288, 20);
   txtNombreFlujo->nMaxLength = kLargoNombre;
   idTipoSolicitud = TLabel::New(oGroupBox1, QStringLiteral("idTipoSolicitud"));
   idTipoSolicitud->SetBounds(8, 72, 70, 14);
