@@ -112,6 +112,17 @@ TEST(AdminEdges, AllCompaniesBoxCountsOnlyWhileEnabled) {
     a->btnGuardar->Press();
     EXPECT_EQ(sentStarting(" exec PortalEmpleadoGuardaConfiguracionVacaciones ").size(), c.saves);
     EXPECT_EQ(MsgSeam::Texts(), QStringList{QStringLiteral("Proceso terminado")});
+    // The policy page follows the same box, although it is not shown there.
+    MsgSeam::Clear();
+    a->Otros->nOption = 4;
+    if (!c.policySelected) {
+      a->txtNombrePolitica->Value = QStringLiteral("Política nueva");
+      a->txtRutaPolitica->Value = QStringLiteral("demo/politica_vacaciones.pdf");
+    }
+    a->btnGuardarPolitcas->Press();
+    EXPECT_EQ(sentStarting(" exec PortalEmpleadoGuardaPoliticas ").size(), c.saves);
+    // Saving for every company is silent; one company is confirmed.
+    EXPECT_EQ(MsgSeam::Texts(), c.saves == 1 ? QStringList{QStringLiteral("Proceso terminado")} : QStringList());
   }
 }
 
@@ -417,33 +428,44 @@ TEST(AdminEdges, ExceptionsAddedThroughTheDialogOrNotAtAll) {
   }
 }
 
-TEST(AdminEdges, FlowListingPrinted) {
-  AdminSession s;
-  TAdministrador* a = s.admin;
-  a->Otros->nOption = 5;
-  const QString pdf = AdminSession::ScreensDir() + "/reporte-flujos.pdf";
-  QFile::remove(pdf);
-  int pages = 0;
-  ReportModal::SetHookForTests([&](QDialog& dialog) {
-    auto* preview = dynamic_cast<ReportPreview*>(&dialog);
-    if (!preview) return 0;
-    pages = preview->PageCount();
-    preview->SaveAs(pdf);
-    return 0;
-  });
-  a->btnReporteFlujos->Press();
-  ReportModal::SetHookForTests({});
-  EXPECT_EQ(sentStarting("EXECUTE dbo.PortalEmpleado_ListadoFlujosAsignados "),
-            QStringList{"EXECUTE dbo.PortalEmpleado_ListadoFlujosAsignados 1,1"});
-  EXPECT_GE(pages, 1);
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
-  EXPECT_TRUE(text.contains(QStringLiteral("REPORTE DE FLUJOS DE VACACIONES"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("COMERCIALIZADORA DEL NORTE DEMO"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("VACACIONES OPERACIÓN"))) << text.toStdString();
-  EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+TEST(AdminEdges, FlowListingsPrinted) {
+  struct Case {
+    int type;  // item of the request-type list
+    const char* title;
+    const char* flow;
+  };
+  for (const Case& c : {Case{1, "REPORTE DE FLUJOS DE VACACIONES", "VACACIONES OPERACIÓN"},
+                        Case{2, "REPORTE DE FLUJOS DE PERMISOS", "PERMISOS GENERAL"},
+                        Case{3, "REPORTE DE FLUJOS DE PRÉSTAMOS", "PRÉSTAMOS"}}) {
+    SCOPED_TRACE(c.title);
+    AdminSession s;
+    TAdministrador* a = s.admin;
+    a->Otros->nOption = 5;
+    a->cmbTipoSolicitud->UserSelect(c.type);
+    const QString pdf = AdminSession::ScreensDir() + QStringLiteral("/reporte-flujos-%1.pdf").arg(c.type);
+    QFile::remove(pdf);
+    int pages = 0;
+    ReportModal::SetHookForTests([&](QDialog& dialog) {
+      auto* preview = dynamic_cast<ReportPreview*>(&dialog);
+      if (!preview) return 0;
+      pages = preview->PageCount();
+      preview->SaveAs(pdf);
+      return 0;
+    });
+    a->btnReporteFlujos->Press();
+    ReportModal::SetHookForTests({});
+    EXPECT_EQ(sentStarting("EXECUTE dbo.PortalEmpleado_ListadoFlujosAsignados "),
+              QStringList{QStringLiteral("EXECUTE dbo.PortalEmpleado_ListadoFlujosAsignados 1,%1").arg(c.type)});
+    EXPECT_GE(pages, 1);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.title))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("COMERCIALIZADORA DEL NORTE DEMO"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.flow))) << text.toStdString();
+    EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+  }
 }
 
 TEST(AdminEdges, AssignmentDialogFiltersMarksAndSavesOnlyMarkedRows) {
