@@ -179,7 +179,7 @@ TEST(AdminEdges, LogoAndSignaturePickers) {
   g.write(logo.readAll());
   g.write(QByteArray(20 * 1024 * 1024, '\0'));
   g.close();
-  const QString png = s.terminal.file("firma nueva.png");
+  const QString png = s.terminal.file("firma d'Ana.png");
   QImage img(40, 20, QImage::Format_RGB32);
   img.fill(Qt::blue);
   ASSERT_TRUE(img.save(png));
@@ -213,6 +213,13 @@ TEST(AdminEdges, LogoAndSignaturePickers) {
   }
   EXPECT_EQ(a->txtLogo->Value(), before);
   EXPECT_EQ(FilePicker::Seam::Asked().first().titulo, QStringLiteral("Imagen Logo"));
+  // The chosen path, quote and all, is what the logo row receives.
+  MsgSeam::Clear();
+  a->btnGuardarOtros->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{QStringLiteral("Proceso Terminado")});
+  EXPECT_EQ(sentStarting(" exec PortalEmpleadoGuardaLogo "),
+            QStringList{" exec PortalEmpleadoGuardaLogo 1,'" + before + "','" + Text::EscapeQuotes(png) + "'"});
+  EXPECT_EQ(column(rowsOf(" select rutaimagen,rutafirma from portalempleadologo where idempresa= 1"), 2), QStringList{png});
   EXPECT_TRUE(FilePicker::Seam::Asked().first().patrones.contains(QStringLiteral("*.jpg")));
 }
 
@@ -564,4 +571,24 @@ TEST(AdminEdges, WorkflowSwitchesAndSiteAddressSaved) {
   EXPECT_TRUE(a->chkAutorizaPrimeroSupervisor->lChecked());
   EXPECT_FALSE(a->chkEnvioSolicitud->lChecked());
   EXPECT_EQ(a->txtURL->Value(), QStringLiteral("http://portal.demo/?q='x'"));
+}
+
+TEST(AdminEdges, AssignmentDialogForOvertimeOffersSupervisors) {
+  AdminSession s;
+  auto* d = TForm::New<TAgregaPersonasAsignadas>(s.admin, [&](TAgregaPersonasAsignadas& f) {
+    f.CNX = s.admin->CNX;
+    f.empresa = QStringLiteral("1");
+    f.idflujo = QStringLiteral("0");
+    f.idTipoSolicitud = QStringLiteral("4");
+  });
+  EXPECT_EQ(d->lblNombreTabla->cText(), QStringLiteral("Supervisores disponibles"));
+  EXPECT_FALSE(d->cmbFiltrarPor->lVisible());
+  EXPECT_FALSE(d->oLabel1->lVisible());
+  d->btnCargar->Press();
+  const QStringList supervisores =
+      column(rowsOf("select distinct supervisor from empleados where empresa=1 and supervisor is not null order by 1"), 1);
+  ASSERT_FALSE(supervisores.isEmpty());
+  for (const QString& codigo : column(d->arreglo->aArrayData(), 2)) EXPECT_TRUE(supervisores.contains(codigo)) << codigo.toStdString();
+  EXPECT_GT(d->arreglo->Len(), 0);
+  delete d;
 }

@@ -431,13 +431,13 @@ void TAdministrador::cargaOtros() {
 
 void TAdministrador::btnGuardarOtrosClick() {
   const TIni ini(QStringLiteral("config.ini"));
-  bool ok = true;
+  bool escrito = true;
   for (const Switch& s : kSwitches)
-    ok = ini.SetEntry(QStringLiteral("VARIABLES"), QString::fromLatin1(s.key),
-                      (this->*s.box)->lChecked() ? QStringLiteral("Si") : QStringLiteral("No")) &&
-         ok;
-  ok = GuardaLogo() && ok;
-  if (ok) MsgInfo(QStringLiteral("Proceso Terminado"));
+    escrito = ini.SetEntry(QStringLiteral("VARIABLES"), QString::fromLatin1(s.key),
+                           (this->*s.box)->lChecked() ? QStringLiteral("Si") : QStringLiteral("No")) &&
+              escrito;
+  if (!GuardaLogo()) return;  // its failure is already shown
+  MsgInfo(escrito ? QStringLiteral("Proceso Terminado") : QStringLiteral("Error al guardar"));
 }
 
 void TAdministrador::CargaLogo() {

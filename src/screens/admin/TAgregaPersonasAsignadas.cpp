@@ -91,6 +91,7 @@ void TAgregaPersonasAsignadas::CreateForm() {
 
 void TAgregaPersonasAsignadas::FormInitialize() {
   const bool supervisores = Text::AllTrim(idTipoSolicitud) == u"4";
+  oLabel1->lVisible = !supervisores;
   cmbFiltrarPor->lVisible = !supervisores;
   txtNombre->lVisible = !supervisores;
   lblNombreTabla->cText = supervisores ? QStringLiteral("Supervisores disponibles") : QStringLiteral("Empleados disponibles");
