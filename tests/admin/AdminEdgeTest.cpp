@@ -488,6 +488,7 @@ TEST(AdminEdges, AssignmentDialogFiltersMarksAndSavesOnlyMarkedRows) {
       const int at = rowWith(n->arrayEmpleados, 1, QStringLiteral("RECURSOS HUMANOS"));
       ASSERT_GT(at, 0);
       n->arrayEmpleados->nArrayAt = at;
+      Render::ToPng(n, AdminSession::ScreensDir() + "/admin-nombres-tipo.png");
       idDepto = Text::AllTrim(Text::ToText(n->arrayEmpleados->CurrentRow().col(2)));
       n->btnGuardar->Press();
       return;
