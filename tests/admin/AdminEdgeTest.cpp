@@ -344,6 +344,10 @@ TEST(AdminEdges, FlowButtonsWithNothingToWorkOn) {
   TForm::SetModalHook(nullptr);
   EXPECT_FALSE(opened);
   EXPECT_TRUE(StatementJournal::Statements().isEmpty()) << StatementJournal::Statements().join("\n").toStdString();
+  // No flow of the type: the listing has nothing to print.
+  MsgSeam::Clear();
+  a->btnReporteFlujos->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{QStringLiteral("El Reporte no puede ser generado, no se encontro información.")});
 
   // First up and last down do nothing either.
   a->cmbEmpresas->UserSelect(1);
