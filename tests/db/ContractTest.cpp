@@ -189,6 +189,8 @@ QList<Sent> Statements() {
       {"DetalleReciboTimbre", Kind::Rows, "exec pePortalPatronObtenDetalleRecibosFunU @nomina=40, @año=2025, @periodo=3, @codigo=" + C +
                                               ", @tiponom=       4, @empresa=       1, @cUsuario='" + C + "'", 36,
        {30, 31, 32, 33, 34, 35, 36}},
+      // Administrator screen: the all-companies receipts flag as the screen reads it.
+      {"LeeEmpresasTodas", Kind::Rows, "select emps_todas from PortalEmpleadoConfig", 1, {1}},
   };
 }
 
