@@ -14,7 +14,7 @@ struct Ran {
   std::string said() const { return (out + err).toStdString(); }
 };
 
-inline Ran Run(const QString& program, const QStringList& args, const QString& workDir = QString(),
+inline Ran Exec(const QString& program, const QStringList& args, const QString& workDir = QString(),
                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
                const QByteArray& input = QByteArray(), int msecs = 600000) {
   QProcess p;

@@ -56,7 +56,7 @@ TEST(TerminalCommand, WritesTheConfigOfEachKindOfTerminal) {
     SCOPED_TRACE(c.name);
     QTemporaryDir root;
     const QString terminal = root.filePath("terminal/nueva");
-    const Ran r = Run(kCommand, c.args + QStringList{terminal}, root.path(), QProcessEnvironment::systemEnvironment(), c.input);
+    const Ran r = Exec(kCommand, c.args + QStringList{terminal}, root.path(), QProcessEnvironment::systemEnvironment(), c.input);
     ASSERT_TRUE(r.ok()) << r.said();
     EXPECT_EQ(ReadFile(terminal + "/config.ini"), c.config);
     EXPECT_TRUE(QFile::exists(terminal + "/FReports/ReciboPortalCarta.fr3"));
@@ -64,8 +64,9 @@ TEST(TerminalCommand, WritesTheConfigOfEachKindOfTerminal) {
     EXPECT_EQ(!UpdateScripts(terminal).isEmpty(), c.demoScripts);
     EXPECT_EQ(QFile::exists(terminal + "/Conducta.pdf"), c.demoScripts);
     // A password in plain text is for the terminal's owner only.
-    if (!c.demoScripts)
+    if (!c.demoScripts) {
       EXPECT_EQ(QFileInfo(terminal + "/config.ini").permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    }
   }
 }
 
@@ -82,7 +83,7 @@ TEST(TerminalCommand, RefusesWhatWouldMakeABrokenConfigAndWritesNothing) {
   for (const QStringList& args : cases) {
     SCOPED_TRACE(args.join(u' ').toStdString());
     QTemporaryDir root;
-    const Ran r = Run(kCommand, args + QStringList{root.filePath("t")});
+    const Ran r = Exec(kCommand, args + QStringList{root.filePath("t")});
     EXPECT_EQ(r.code, 2) << r.said();
     EXPECT_FALSE(r.err.isEmpty());
     EXPECT_FALSE(QFile::exists(root.filePath("t/config.ini")));
@@ -96,7 +97,7 @@ TEST(TerminalCommand, KeepsTheConfigAndEditedTemplatesOfAPreparedTerminal) {
   ASSERT_TRUE(QDir().mkpath(terminal.filePath("FReports")));
   ASSERT_TRUE(WriteFile(terminal.filePath("FReports/peVacaciones.fr3"), "<editada/>"));
 
-  const Ran r = Run(kCommand, {"--demo", terminal.path()});
+  const Ran r = Exec(kCommand, {"--demo", terminal.path()});
   ASSERT_TRUE(r.ok()) << r.said();
   EXPECT_TRUE(r.err.contains("se conserva el config.ini")) << r.said();
   QFile kept(terminal.filePath("config.ini"));
@@ -107,7 +108,7 @@ TEST(TerminalCommand, KeepsTheConfigAndEditedTemplatesOfAPreparedTerminal) {
   EXPECT_EQ(ReadFile(terminal.filePath("FReports/peVacaciones.fr3")), ReadFile(PORTAL_SOURCE_DIR "/FReports/peVacaciones.fr3"));
   EXPECT_TRUE(UpdateScripts(terminal.path()).isEmpty());
 
-  const Ran again = Run(kCommand, {"--demo", terminal.path()});
+  const Ran again = Exec(kCommand, {"--demo", terminal.path()});
   ASSERT_TRUE(again.ok()) << again.said();
   EXPECT_EQ(QDir(terminal.filePath("FReports")).entryList({"*~"}, QDir::Files).size(), 1);
 }
