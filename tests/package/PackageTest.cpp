@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "package/Run.h"
+#include "support/QtPrinters.h"
 
 namespace {
 
@@ -138,9 +139,9 @@ TEST(Package, KioskUnitIsValidAndRunsTheInstalledProgramAsThePackagesUserInItsHo
   const QRegularExpressionMatch added =
       QRegularExpression(R"(adduser --system [^>]*--home (\S+)[^>]*\s([\w-]+) >)").match(postinst);
   ASSERT_TRUE(added.hasMatch()) << postinst.toStdString();
-  EXPECT_EQ(unit.value("User").toStdString(), added.captured(2).toStdString());
-  EXPECT_EQ(unit.value("WorkingDirectory").toStdString(), added.captured(1).toStdString());
-  EXPECT_EQ(unit.value("ConditionPathExists").toStdString(), (added.captured(1) + "/config.ini").toStdString());
+  EXPECT_EQ(unit.value("User"), added.captured(2));
+  EXPECT_EQ(unit.value("WorkingDirectory"), added.captured(1));
+  EXPECT_EQ(unit.value("ConditionPathExists"), added.captured(1) + "/config.ini");
 }
 
 TEST(Package, LintianFindsNoError) {
