@@ -91,7 +91,7 @@ TEST(AdminEdges, CompanyWithoutMailOrLogoRowShowsEmptyFields) {
   MsgSeam::Clear();
   a->btnGuardarMail->Press();
   EXPECT_EQ(sentStarting(" exec PortalEmpleadoConfiguraMail "),
-            QStringList{" exec PortalEmpleadoConfiguraMail 3,'','','','No','','','No','Automatically','','','No','No',''"});
+            QStringList{" exec PortalEmpleadoConfiguraMail 3,'','','','No','','***','No','Automatically','','','No','No',''"});
 }
 
 TEST(AdminEdges, AllCompaniesBoxCountsOnlyWhileEnabled) {

@@ -134,7 +134,7 @@ TEST(ReportsScreen, EachDocumentIsPreviewedAndMailedWithTheEmployeesOwnFigures) 
     }
     QStringList statements;
     if (d.radio == &TReportes::optCartaAntiguedad)
-      statements << "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'" + AppData.oPassword + "'";
+      statements << "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'***'";  // the journal hides passwords
     statements << QStringLiteral(" exec %1        1,         1").arg(QString::fromLatin1(d.procedure));
     EXPECT_EQ(StatementJournal::Statements(), statements) << name;
     EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << name << MsgSeam::Texts().join("|").toStdString();
@@ -273,7 +273,8 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
        false, {}, "saldo de 0 día(s)"},
       {"seniority letter with a quote in the session password", &TReportes::optCartaAntiguedad,
        [](ScreenSession&) { AppData.oPassword = QStringLiteral("x'y"); }, false, {}, "saldo de 0 día(s)",
-       "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'x''y'"},
+       // The journal hides the password; a quote left single would have broken the statement.
+       "exec dbo.PortalEmpleado_EmpresasEscritorio          1,'***'"},
   };
   for (const auto& c : cases) {
     TestSmtp::SmtpServer server;
@@ -296,7 +297,9 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
     }
     EXPECT_EQ(got, want) << c.name;
     if (!c.sent.isEmpty()) {
-      EXPECT_TRUE(StatementJournal::Statements().contains(c.sent)) << c.name;
+      bool ran = false;
+      for (const JournalEntry& e : StatementJournal::Entries()) ran = ran || (e.statement == c.sent && e.ok);
+      EXPECT_TRUE(ran) << c.name;
     }
     if (c.printed) EXPECT_TRUE(preview.text().contains(QString::fromUtf8(c.printed))) << c.name << preview.text().toStdString();
     else EXPECT_EQ(preview.pages(), 0) << c.name;
