@@ -14,6 +14,7 @@
 #include "toolkit/IdleLogout.h"
 #include "toolkit/Render.h"
 #include "toolkit/TAvisoInactividad.h"
+#include "screens/admin/TAdministrador.h"
 #include "screens/reports/TMuestraXML.h"
 
 namespace {
@@ -150,4 +151,22 @@ TEST(IdleLogout, ALoginWindowLeftWithTypedTextIsCleared) {
   EXPECT_TRUE(login->txtPassword->Value().isEmpty());
   EXPECT_TRUE(login->isVisible());
   EXPECT_EQ(login->Teclado()->Active(), login->txtEmpleado);
+}
+
+TEST(IdleLogout, AnAdministratorWalkedAwayFromGetsAFreshLoginAndNothingSaved) {
+  DemoTerminal terminal;
+  auto* admin = DemoTerminal::LogIn<TRegistro, TAdministrador>(QStringLiteral("Administrador"), QStringLiteral("Admin2024"));
+  ASSERT_NE(admin, nullptr) << MsgSeam::Texts().join(u'|').toStdString();
+  admin->txtServidor->Value = QStringLiteral("sin-guardar.local");
+  StatementJournal::Clear();
+  ShortIdle idle;
+  bool noticeShown = false;
+  ASSERT_TRUE(Kiosk::WaitFor([&] {
+    noticeShown = noticeShown || IdleLogout::Notice();
+    return DemoTerminal::Visible<TRegistro>() != nullptr;
+  }));
+  DemoTerminal::Settle();
+  EXPECT_TRUE(noticeShown);
+  EXPECT_EQ(DemoTerminal::Visible<TAdministrador>(), nullptr);
+  for (const QString& s : StatementJournal::Statements()) EXPECT_FALSE(s.contains(QStringLiteral("sin-guardar"))) << s.toStdString();
 }

@@ -10,6 +10,7 @@
 #include "screens/login/TRegistro.h"
 #include "screens/shared/FilePicker.h"
 #include "toolkit/Controls.h"
+#include "toolkit/IdleLogout.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
 
@@ -296,6 +297,8 @@ void TAdministrador::creaPaginaConsolidar(TFolderPage* page) {
 }
 
 void TAdministrador::FormInitialize() {
+  // Walked away from: close without saving, back to a fresh login.
+  IdleLogout::SetHome(this, [this] { Close(); });
   if (!CNX) CNX = clsConexion::New();
   cmbTipoSolicitud->SetItems({QStringLiteral("VACACIONES"), QStringLiteral("PERMISOS"), QStringLiteral("PRESTAMOS")});
   cmbTipoSolicitud->nIndex = 1;
