@@ -324,28 +324,30 @@ def vac_aus_anual():
 
 @template("peAusentismos.fr3")
 def pe_ausentismos():
-    # peListadoAusentismo: 1 mes 2 dias 3 concepto 4 descripcion 5 justificar 6 fecha 7 ayo
+    # peListadoAusentismo: 1 mes 2 dias 3 concepto 4 descripcion 5 justificar 6 fecha 7 ayo 8 codigo 9 nombre
     W = width_of()
     head = heading("LISTADO DE AUSENTISMOS", W)
+    extra = [text(0, head[1], W, 5, "Empleado: [codigo.008] [nombre.009]", bold=True)]
     cols = [("Fecha", 26, "[fecha.006]", "center"), ("Concepto", 22, "[concepto.003]", "left"),
             ("Descripción", W - 26 - 22 - 20 - 30, "[descripcion.004]", "left"), ("Días", 20, "[dias.002]", "right"),
-            ("Justificada", 30, "[IIF(justificar.005 = 'S', 'Sí', 'No')]", "center")]
+            ("Justificada", 30, "[IIF(SUBSTR(justificar.005, 1, 1) = 'S', 'Sí', 'No')]", "center")]
     sm = [line(0, 0.5, W, 0.5, width=0.4), text(0, 1, W - 50, 5, "Total de días", bold=True, align="right"),
           text(W - 50, 1, 20, 5, "[SUM(dias.002)]", bold=True, align="right")]
-    return listing(None, cols, W, head, summary=band("summary", 8, sm))
+    return listing(None, cols, W, head, extra_title=extra, summary=band("summary", 8, sm))
 
 
 @template("peTiempoExtra.fr3")
 def pe_tiempo_extra():
-    # peListadoTiempoExtra: 1 periodo 2 mes 3 concepto 4 descripcion 5 horas 6 fecha 7 ayo
+    # peListadoTiempoExtra: 1 periodo 2 mes 3 concepto 4 descripcion 5 horas 6 fecha 7 ayo 8 codigo 9 nombre
     W = width_of()
     head = heading("LISTADO DE TIEMPO EXTRA", W)
+    extra = [text(0, head[1], W, 5, "Empleado: [codigo.008] [nombre.009]", bold=True)]
     cols = [("Fecha", 26, "[fecha.006]", "center"), ("Periodo", 20, "[periodo.001]", "right"),
             ("Concepto", 22, "[concepto.003]", "left"), ("Descripción", W - 26 - 20 - 22 - 25, "[descripcion.004]", "left"),
             ("Horas", 25, "[FORMATNUM(horas.005, 1)]", "right")]
     sm = [line(0, 0.5, W, 0.5, width=0.4), text(0, 1, W - 25, 5, "Total de horas", bold=True, align="right"),
           text(W - 25, 1, 25, 5, "[FORMATNUM(SUM(horas.005), 1)]", bold=True, align="right")]
-    return listing(None, cols, W, head, summary=band("summary", 8, sm))
+    return listing(None, cols, W, head, extra_title=extra, summary=band("summary", 8, sm))
 
 
 # Vacation request forms: peSolicitudVacaciones

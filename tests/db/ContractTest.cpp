@@ -93,8 +93,8 @@ QList<Sent> Statements() {
       {"Vacaciones", Kind::Rows, " exec peListadoVacacionesPantalla " + E + "," + C + ",'T','20240101','20261231','110001'", 11,
        {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
       {"VacacionesFechas", Kind::Rows, " exec peListadoVacacionesPantalla " + E + "," + C + ",'F','20000101','20991231','110001'", 11, {3}},
-      {"Ausentismos", Kind::Rows, " exec peListadoAusentismo " + E + ",        10,'T','20240101','20261231','120010'", 6, {1, 2, 3, 4, 5, 6}},
-      {"TiempoExtra", Kind::Rows, " exec peListadoTiempoExtra " + E + ",        10,'T','20240101','20261231','120010'", 6, {1, 2, 3, 4, 5, 6}},
+      {"Ausentismos", Kind::Rows, " exec peListadoAusentismo " + E + ",        10,'T','20240101','20261231','120010'", 9, {1, 2, 3, 4, 5, 6, 8, 9}},
+      {"TiempoExtra", Kind::Rows, " exec peListadoTiempoExtra " + E + ",        10,'T','20240101','20261231','120010'", 9, {1, 2, 3, 4, 5, 6, 8, 9}},
       {"AnualVacaciones", Kind::Rows, "EXECUTE GetAbsentimsForYear 1,10,2025", 2, {1}},
       {"OpcionVacaciones", Kind::Rows, "exec peCargaOpcionVacaciones " + E, 1, {1}},
       {"SaldoVacaciones", Kind::Rows, "exec dbo.Fun_P_Catalogos  @nEmpresa=" + E + ", @cCatalogo= '[Catalogo GENERAL DE VACACIONES]' , @nCodigo=" +
