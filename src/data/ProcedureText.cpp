@@ -240,8 +240,10 @@ std::optional<Call> ParseCall(const QString& statement, bool bareName, QString* 
         ++i;
       }
       const QString text = s.mid(from, i - from).trimmed();
+      // An empty place ("1,,2", "1,") is a syntax error on the server, never a default.
+      if (text.isEmpty()) return fail(i < n ? i : from);
       if (text.compare(QStringLiteral("null"), Qt::CaseInsensitive) == 0) a.kind = Argument::Kind::Null;
-      else if (text.isEmpty() || text.compare(QStringLiteral("default"), Qt::CaseInsensitive) == 0)
+      else if (text.compare(QStringLiteral("default"), Qt::CaseInsensitive) == 0)
         a.kind = Argument::Kind::Default;
       else if (text.contains(QRegularExpression(QStringLiteral(R"(\s)")))) return fail(from);
       else a.value = text;

@@ -388,7 +388,12 @@ bool SqliteEngine::callProcedure(const ProcedureText::Call& call, const Scope* s
     QVariant raw;
     bool quoted = false;
     if (!a || a->kind == Kind::Default) {
-      if (p.hasDefault && !p.defaultIsNull) raw = p.defaultValue;
+      if (!p.hasDefault) {
+        fail(out, 201, QStringLiteral("Procedure or function '%1' expects parameter '%2', which was not supplied.")
+                           .arg(def->name, p.name));
+        return false;
+      }
+      if (!p.defaultIsNull) raw = p.defaultValue;
     } else if (a->kind == Kind::Variable) {
       raw = scope ? scope->value(a->value.toLower()) : QVariant();
     } else if (a->kind != Kind::Null) {

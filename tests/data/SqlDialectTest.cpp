@@ -123,7 +123,7 @@ TEST(ProcedureText, ReadsCalls) {
   using Kind = ProcedureText::Argument::Kind;
   QString error;
   const auto c = ProcedureText::ParseCall(
-      QStringLiteral("exec dbo.Proc       5,'a,b''c',N'ñ', NULL,,@x, @nombre = 'n', @n=  -3.5 ;"), false, &error);
+      QStringLiteral("exec dbo.Proc       5,'a,b''c',N'ñ', NULL,default,@x, @nombre = 'n', @n=  -3.5 ;"), false, &error);
   ASSERT_TRUE(c.has_value()) << error.toStdString();
   EXPECT_EQ(c->name, QStringLiteral("Proc"));
   ASSERT_EQ(c->arguments.size(), 8);

@@ -121,7 +121,7 @@ TEST_F(SqliteEngineTest, UpdateRegisterIsCreatedOnceWithoutItsFilegroup) {
 
 TEST_F(SqliteEngineTest, ProcedureResultsInOrderAndDefaults) {
   ASSERT_TRUE(run(QStringLiteral("create table t (a int)")).ok());
-  ASSERT_TRUE(run(QStringLiteral("CREATE PROCEDURE Mezcla @n int, @nada varchar(5) AS\nBEGIN\n"
+  ASSERT_TRUE(run(QStringLiteral("CREATE PROCEDURE Mezcla @n int, @nada varchar(5) = NULL AS\nBEGIN\n"
                                  "  insert into t values (@n);\n  select a from t where a > 1000;\n"
                                  "  select @n * 2 as doble, @nada as nada, typeof(@n) as tipo;\nEND")).ok());
   const DbOutcome out = run(QStringLiteral("exec Mezcla '      5'"));
@@ -212,6 +212,13 @@ TEST_F(SqliteEngineTest, ErrorsCarryNativeNumbers) {
       {"exec Dos 'abc'", 8114},
       {"exec Dos @a=1, 2", 119},
       {"exec Dos 1 2", 102},
+      // A dropped argument or an empty value from the session store fails as on the server.
+      {"exec Dos 1", 201},
+      {"exec Dos @a=1", 201},
+      {"exec Dos 1, default", 201},
+      {"exec Dos 1,,2", 102},
+      {"exec Dos 1,", 102},
+      {"exec Dos ,2", 102},
       {"selec 1", 1},
       {"select * from NoHay", 1},
   };
