@@ -259,6 +259,53 @@ TEST(RequestDecisions, DecidedOnAnotherTerminalIsReportedNotDecidedTwice) {
   s->Close();
 }
 
+TEST(RequestDecisions, RejectionReasonsUpToWhatTheDatabaseKeeps) {
+  struct Caso {
+    const char* nombre;
+    QString motivo;
+    QString mensaje;  // after the save; the mail goes to the employee when recorded
+    bool guardado;
+  };
+  const Caso casos[] = {
+      {"500 characters", QString(499, u'x') + u'\'', "Rechazo guardado. Ya se ha enviado la notificacion al trabajador", true},
+      {"2,000 characters", QString(2000, u'x'), "El motivo de rechazo no puede pasar de 500 caracteres; tiene 2000.", false},
+  };
+  Portal p;
+  ASSERT_TRUE(p.started);
+  p.Entra(Aprobador(3));
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    const qlonglong id = presentada(p);
+    auto* a = p.Abre<TAutorizaciones>();
+    a->btnBuscar->Press();
+    ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+    MsgSeam::Clear();
+    StatementJournal::Clear();
+    const auto enviados = p.smtp.messages().size();
+    bool abierta = false;
+    TForm::SetModalHook([&](TForm& f) {
+      auto* m = qobject_cast<TMotivoRechazo*>(&f);
+      m->txtMotivoRechazo->Value = c.motivo;
+      m->btnGuardar->Press();
+      abierta = m->isVisible();
+      EXPECT_EQ(m->guardado, c.guardado);
+      EXPECT_EQ(m->txtMotivoRechazo->Value(), c.motivo);
+      if (abierta) m->Close();
+    });
+    a->btnRechazar->Press();
+    TForm::SetModalHook(nullptr);
+    EXPECT_EQ(MsgSeam::Texts(), QStringList{c.mensaje});
+    EXPECT_EQ(abierta, !c.guardado);
+    EXPECT_EQ(Portal::Enviadas("ModificaEstatus").size(), c.guardado ? 1 : 0);
+    EXPECT_EQ(p.smtp.messages().size(), enviados + (c.guardado ? 1 : 0));
+    const Rows paso = p.Filas("SELECT estatus, comentario FROM PortalEmpleadoSolicitudPaso WHERE orden = 1 AND idsolicitud = " +
+                              QString::number(id));
+    EXPECT_EQ(ToText(paso.value(0).col(1)), c.guardado ? "RECHAZADA" : "PENDIENTE");
+    EXPECT_EQ(ToText(paso.value(0).col(2)), c.guardado ? c.motivo : QString());
+    a->Close();
+  }
+}
+
 TEST(RequestScreens, NothingSelectedDoesNothing) {
   Portal p;
   p.Entra(Aprobador(3));

@@ -2,6 +2,7 @@
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
 #include "data/TDataSource.h"
 #include "screens/requests/TInformacionEmpleado.h"
 #include "screens/requests/TMotivoRechazo.h"
@@ -118,8 +119,8 @@ void TAutorizaciones::CargaSolicitudes() {
     arregloDAtos->Column(5)->lHide = false;
     arregloDAtos->Column(6)->lHide = true;
   }
-  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortaEmpleado_PendientesAutorizar ") + empresa + u',' +
-                                         AppData.Codigo + u',' + QString::number(tipo));
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortaEmpleado_PendientesAutorizar ") +
+                                         StatementValues::Held(empresa) + u',' + StatementValues::Held(AppData.Codigo) + u',' + QString::number(tipo));
   Rows grid;
   for (const Row& r : rows)
     grid.append(Row(TiposSolicitud::IdTexto(r.col(1)), TiposSolicitud::IdTexto(r.col(2)), r.col(3),
@@ -144,8 +145,8 @@ void TAutorizaciones::btnRechazarClick() {
 
 void TAutorizaciones::autoriza() {
   const Row fila = actual();
-  const QString id = ToText(fila.col(1));
-  const QString paso = ToText(fila.col(8));
+  const QString id = StatementValues::Held(fila.col(1));
+  const QString paso = StatementValues::Held(fila.col(8));
   // A step decided meanwhile (another terminal, another approver) is refused by the
   // database and shown by the data source; then nothing is mailed.
   if (!AppData.oAdo->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus ") + id + u',' + paso +

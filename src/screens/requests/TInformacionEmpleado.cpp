@@ -1,6 +1,9 @@
 #include "screens/requests/TInformacionEmpleado.h"
 
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
+
+using StatementValues::Held;
 #include "toolkit/Controls.h"
 #include "toolkit/TextUtil.h"
 
@@ -71,8 +74,8 @@ void TInformacionEmpleado::cargaComboTipo() {
 
 void TInformacionEmpleado::cargaComboAyo() {
   cmbEjercicio->Reset();
-  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_Ayos ") + EmpresaEmpleado + u',' +
-                                         codigoEmpleado);
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_Ayos ") + Held(EmpresaEmpleado) + u',' +
+                                         Held(codigoEmpleado));
   for (const Row& r : rows) cmbEjercicio->AddItem(AllTrim(ToText(r.col(1))));
   if (!rows.isEmpty()) cmbEjercicio->nIndex = 1;
 }
@@ -81,9 +84,9 @@ void TInformacionEmpleado::llenaTabla() {
   const int listado = cmbTipo->cText().toUpper() == u"VACACIONES" ? 1 : 2;
   if (cmbEjercicio->nIndex() == 0) return;
   const Rows rows = ResultShapes::RowsOf(
-      QStringLiteral("EXEC dbo.PortalEmpleado_Listados  @empresa = ") + EmpresaEmpleado + QStringLiteral(" ,@codigo = ") +
-      codigoEmpleado + QStringLiteral(" ,@afiliacion='' ,@fechaInicial=''  ,@fechaFinal=' ' ,@listado= ") +
-      QString::number(listado) + QStringLiteral(" ,@todas='S' ,@Ayo=") + cmbEjercicio->cText() +
+      QStringLiteral("EXEC dbo.PortalEmpleado_Listados  @empresa = ") + Held(EmpresaEmpleado) + QStringLiteral(" ,@codigo = ") +
+      Held(codigoEmpleado) + QStringLiteral(" ,@afiliacion='' ,@fechaInicial=''  ,@fechaFinal=' ' ,@listado= ") +
+      QString::number(listado) + QStringLiteral(" ,@todas='S' ,@Ayo=") + Held(cmbEjercicio->cText()) +
       QStringLiteral(" ,@nomina=''"));
   Rows tabla;
   for (const Row& r : rows) {

@@ -2,6 +2,7 @@
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
 #include "data/TDataSource.h"
 #include "mail/TEnviaMail.h"
 #include "screens/requests/TSolicitarDetalle.h"
@@ -54,7 +55,8 @@ void TMotivoRechazo::btnGuardarClick() {
   }
   // A refused change (the request was decided meanwhile) has been shown by the data source;
   // nothing is mailed and the reason stays for the approver.
-  if (!AppData.oAdo->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus ") + idSolicitud + u',' + orden +
+  if (!AppData.oAdo->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus ") + StatementValues::Held(idSolicitud) + u',' +
+                             StatementValues::Held(orden) +
                              QStringLiteral(",'N',") + Text::Quoted(motivo)))
     return;
   guardado = true;
@@ -68,8 +70,8 @@ void TMotivoRechazo::btnGuardarClick() {
 QString TMotivoRechazo::EnviaAvisoRechazo() {
   TEnviaMail mail;
   mail.CargaConfiguracionMail(empresa);
-  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_ServidorCorreo ") + empresa + u',' +
-                                         CodigoEmpleado);
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_ServidorCorreo ") +
+                                         StatementValues::Held(empresa) + u',' + StatementValues::Held(CodigoEmpleado));
   QString resultado;
   const QString cr = QStringLiteral("\r");
   for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -84,7 +86,8 @@ QString TMotivoRechazo::EnviaAvisoRechazo() {
 }
 
 QString TMotivoRechazo::ObtenMailDelEmpleado() {
-  return AllTrim(ToText(ResultShapes::FirstValue(QStringLiteral("select mail from empleados where empresa= ") + empresa +
-                                                     QStringLiteral(" and codigo=") + CodigoEmpleado,
+  return AllTrim(ToText(ResultShapes::FirstValue(QStringLiteral("select mail from empleados where empresa= ") +
+                                                     StatementValues::Held(empresa) + QStringLiteral(" and codigo=") +
+                                                     StatementValues::Held(CodigoEmpleado),
                                                  QString())));
 }

@@ -4,6 +4,7 @@
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
 #include "screens/shared/AvisoSolicitud.h"
 #include "screens/shared/TiposSolicitud.h"
 #include "toolkit/Controls.h"
@@ -138,8 +139,9 @@ void TSolicitarDetalle::Guarda() {
   const QString diasTexto = dias ? QString::number(*DiasEnteros(txtDiasSolicitados->Value())) : QStringLiteral("0");
   const QString importe = dias ? QStringLiteral("0") : ImportePlano(txtImporteSolicitado->Value());
   const QString statement =
-      QStringLiteral(" exec dbo.PortalEmpleado_AgregaSolicitudVPA  @empresa=") + empresa + QStringLiteral(",  @codigo=") +
-      AppData.Codigo + QStringLiteral(", @fecha='") + Text::DToS(dtpFechaSolicitud->dValue()) +
+      QStringLiteral(" exec dbo.PortalEmpleado_AgregaSolicitudVPA  @empresa=") + StatementValues::Held(empresa) +
+      QStringLiteral(",  @codigo=") + StatementValues::Held(AppData.Codigo) + QStringLiteral(", @fecha='") +
+      Text::DToS(dtpFechaSolicitud->dValue()) +
       QStringLiteral("', @dias=") + diasTexto + QStringLiteral(", @fechaReal='") + Text::DToS(QDate::currentDate()) +
       QStringLiteral("', @causa=") + Text::Quoted(txtMotivo->Value()) + QStringLiteral(", @importe=") + importe +
       QStringLiteral(", @tipoSol=") + QString::number(tipoSolicitud);

@@ -2,6 +2,7 @@
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
 #include "data/mdlOperacion.h"
@@ -151,13 +152,16 @@ int TSolicitudes::tipoSeleccionado() const { return ObtenIdTipoSolicitud(cmbTipo
 
 void TSolicitudes::ListadoSolicitudes() {
   cmbSolicitudes->Reset();
-  const Rows rows = ResultShapes::RowsOf(QStringLiteral(" EXEC dbo.PortaEmpleado_ListadoSolicitudes ") + AppData.Empresa +
-                                         u',' + AppData.Codigo + u',' + QString::number(tipoSeleccionado()));
+  const Rows rows = ResultShapes::RowsOf(QStringLiteral(" EXEC dbo.PortaEmpleado_ListadoSolicitudes ") +
+                                         StatementValues::Held(AppData.Empresa) + u',' + StatementValues::Held(AppData.Codigo) +
+                                         u',' + QString::number(tipoSeleccionado()));
   for (const Row& r : rows)
     cmbSolicitudes->AddItem(AllTrim(TiposSolicitud::IdTexto(r.col(2))) + QStringLiteral(" - ") + AllTrim(ToText(r.col(1))));
 }
 
 QString TSolicitudes::ObtenIdSolicitud(const QString& texto) { return texto.section(u'-', 0, 0); }
+
+QString TSolicitudes::idSeleccionado() const { return StatementValues::Held(ObtenIdSolicitud(cmbSolicitudes->cText())); }
 
 void TSolicitudes::DetalleSolicitud() {
   if (cmbSolicitudes->nIndex() == 0) return;
@@ -165,7 +169,7 @@ void TSolicitudes::DetalleSolicitud() {
   txtMotivo->Value = QString();
   txtDiasSolicitados->Value = QStringLiteral("0");
   const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortaEmpleado_DetalleSolicitud ") +
-                                         ObtenIdSolicitud(cmbSolicitudes->cText()));
+                                         idSeleccionado());
   if (rows.isEmpty()) return;
   const Row& r = rows.row(1);
   txtDiasSolicitados->Value = AllTrim(ToText(r.col(1)));
@@ -186,7 +190,7 @@ void TSolicitudes::ProgresoSolicitud() {
   if (cmbSolicitudes->nIndex() == 0) return;
   arregloProgreso->SetArray(Rows());
   const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortaEmpleado_ProgresoSolicitud ") +
-                                         ObtenIdSolicitud(cmbSolicitudes->cText()));
+                                         idSeleccionado());
   Rows grid;
   for (const Row& r : rows) grid.append(Row(ImagenEstatus(r.col(1)), ToText(r.col(2)), r.col(3), r.col(4)));
   arregloProgreso->SetArray(grid);
@@ -232,7 +236,7 @@ void TSolicitudes::btnNuevaClick() {
 
 void TSolicitudes::btnBorrarClick() {
   if (cmbSolicitudes->nIndex() == 0) return;  // nothing selected to cancel
-  const QString id = ObtenIdSolicitud(cmbSolicitudes->cText());
+  const QString id = idSeleccionado();
   // A request decided meanwhile is refused by the database and shown by the data source.
   const bool cancelada = AppData.oAdo->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus ") + id +
                                                QStringLiteral(",1,'N','CANCELADA POR EL USUARIO'"));
@@ -246,7 +250,8 @@ void TSolicitudes::GeneraFormatoVacaciones() {
   if (cmbSolicitudes->nIndex() == 0) return;  // no request to print
   const QString disponibles = diasDisponibles();
   TQuery datos(AppData.oAdo, QStringLiteral("GENERAL"),
-               QStringLiteral(" exec peSolicitudVacaciones ") + empresa + u',' + AppData.Codigo);
+               QStringLiteral(" exec peSolicitudVacaciones ") + StatementValues::Held(empresa) + u',' +
+                   StatementValues::Held(AppData.Codigo));
   const int tipo = tipoSeleccionado();
   const QString zelk = QStringLiteral("ZELK");
   ReportVariables variables = {

@@ -78,4 +78,5 @@ class TSolicitudes : public TSessionForm {
  private:
   QString diasDisponibles() const;  // the shown balance panel's available days, "0" with none
   int tipoSeleccionado() const;
+  QString idSeleccionado() const;  // the selected item's id, as it goes into a statement
 };

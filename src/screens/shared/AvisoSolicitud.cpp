@@ -6,6 +6,7 @@
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
+#include "data/StatementValues.h"
 #include "data/TQuery.h"
 #include "mail/TEnviaMail.h"
 #include "reports/GeneraFastReports.h"
@@ -13,6 +14,7 @@
 #include "toolkit/FileNames.h"
 #include "toolkit/TextUtil.h"
 
+using StatementValues::Held;
 using Text::AllTrim;
 using Text::ToText;
 
@@ -70,9 +72,9 @@ Variante Variante::Autorizacion(const Row& fila) {
 QString GeneraSol(const QVariant& nIdSolicitud, bool bEnvia, const QVariant& nAutorizaPorMail, const QVariant& nOrden,
                   int nSol, const Variante& v) {
   Q_UNUSED(nAutorizaPorMail);  // carried by the database's answer, not used by the notice
-  const QString paso = nSol == 1 ? QStringLiteral("0") : AllTrim(ToText(nOrden));
+  const QString paso = nSol == 1 ? QStringLiteral("0") : StatementValues::Trimmed(nOrden);
   const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortaEmpleado_SolicitudDatosEnviar ") +
-                                         AllTrim(ToText(nIdSolicitud)) + u',' + paso);
+                                         StatementValues::Trimmed(nIdSolicitud) + u',' + paso);
   if (rows.isEmpty()) return kSinDatos;
   const DatosPaso datos = DatosPaso::De(rows.row(1));
   if (datos.tipo <= 0) return kSinSiguiente;
@@ -84,7 +86,7 @@ QString GeneraArchivo(const DatosPaso& datos, bool bEnvia, const Variante& v) {
   const QString codigo = ToText(valor(v.codigo, datos.codigo));
   const int tipo = datos.tipo;
   TQuery datosForma(AppData.oAdo, QStringLiteral("GENERAL"),
-                    QStringLiteral(" Exec peSolicitudVacaciones ") + ToText(datos.empresa) + u',' + codigo);
+                    QStringLiteral(" Exec peSolicitudVacaciones ") + Held(datos.empresa) + u',' + Held(codigo));
 
   const bool deDias = TiposSolicitud::EsDeDias(tipo);
   const QString zelk = QStringLiteral("ZELK");
@@ -129,7 +131,7 @@ QString EnviarCorreoEnviaSolVac(const QString& archivo, const DatosPaso& datos, 
 
   const QString codigo = AllTrim(ToText(valor(v.codigo, datos.codigo)));
   const Rows receptores = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_ServidorCorreo ") +
-                                               ToText(datos.empresa) + u',' + codigo);
+                                               Held(datos.empresa) + u',' + Held(codigo));
   QString resultado;
   for (qsizetype i = 0; i < receptores.size(); ++i) {
     const QString asunto = TiposSolicitud::Asunto(datos.tipo);
