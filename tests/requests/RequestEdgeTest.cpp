@@ -6,6 +6,7 @@
 
 #include "RequestsFixture.h"
 #include "reports/ReportModal.h"
+#include "reports/ReportPreview.h"
 #include "screens/requests/TAutorizaciones.h"
 #include "screens/requests/TInformacionEmpleado.h"
 #include "screens/requests/TMotivoRechazo.h"
@@ -450,17 +451,29 @@ TEST(RequestScreens, PrintsTheSelectedRequestsForm) {
   ASSERT_GT(s->cmbSolicitudes->Len(), 0);
   s->cmbSolicitudes->UserSelect(1);
   StatementJournal::Clear();
-  bool previsto = false;
-  ReportModal::SetHookForTests([&](QDialog& preview) {
-    previsto = true;
-    Portal::Mira(&preview, QStringLiteral("solicitud-forma"));
+  const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/solicitud-forma.pdf");
+  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+  QFile::remove(pdf);
+  int paginas = 0;
+  ReportModal::SetHookForTests([&](QDialog& dialog) {
+    if (auto* preview = dynamic_cast<ReportPreview*>(&dialog)) {
+      paginas = preview->PageCount();
+      preview->SaveAs(pdf);
+    }
     return 0;
   });
   s->btnImprimir->Press();
   ReportModal::SetHookForTests({});
-  EXPECT_TRUE(previsto);
+  EXPECT_EQ(paginas, 1);
   EXPECT_EQ(Portal::Enviadas("peSolicitudVacaciones"),
             QStringList{" exec peSolicitudVacaciones " + s->empresa + "," + AppData.Codigo});
   EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join('|').toStdString();
+  // The form shows the selected request as the screen shows it.
+  QFile f(pdf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QString forma = PdfText(f.readAll());
+  const QString inicio = s->cmbSolicitudes->cText().section(u'-', 1).trimmed();
+  for (const QString& parte : {QStringLiteral("Solicitud de Vacaciones"), kAnaNombre, inicio, s->txtMotivo->Value()})
+    EXPECT_TRUE(forma.contains(parte)) << parte.toStdString() << "\n" << forma.toStdString();
   s->Close();
 }

@@ -127,6 +127,10 @@ void recorre(Portal& p, const Recorrido& r, const std::function<void(const Entra
   ASSERT_EQ(aviso.attachments.size(), 1);
   EXPECT_EQ(aviso.attachments[0].fileName, r.prefijo + kAna + ".PDF");
   const QString forma = PdfText(aviso.attachments[0].bytes);
+  QFile copia(QStringLiteral(PORTAL_BINARY_DIR "/screens/aviso-") + r.prefijo + QStringLiteral(".pdf"));
+  if (QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens")) && copia.open(QIODevice::WriteOnly))
+    copia.write(aviso.attachments[0].bytes);  // kept for people to look at
+  copia.close();
   EXPECT_TRUE(forma.contains(r.titulo)) << forma.toStdString();
   EXPECT_TRUE(forma.contains(r.entrada.motivo)) << forma.toStdString();
   EXPECT_TRUE(forma.contains(r.cifra)) << forma.toStdString();
@@ -295,6 +299,8 @@ TEST(RequestJourney, LeaveAndLoanTakeTheSameRoad) {
       });
       EXPECT_EQ(d->txtImporteSolicitado->lVisible(), r.tipo == TiposSolicitud::Prestamos);
       d->Show();
+      d->txtImporteSolicitado->Value = e.importe;
+      Portal::Mira(d, QStringLiteral("solicitar-") + r.prefijo);
       presenta(*d, e);
       EXPECT_FALSE(d->isVisible());
     });

@@ -84,8 +84,9 @@ void TSolicitudes::CreateForm() {
   btnNueva->OnClick = [this] { btnNuevaClick(); };
   button(btnBorrar, "btnBorrar", 58, "perfilmenos");
   btnBorrar->OnClick = [this] { btnBorrarClick(); };
-  // The print button carries the printer picture: a blank key means nothing on a kiosk.
-  button(btnImprimir, "btnImprimir", 104, "imprimir");
+  // No caption and no picture of its own: the key face is drawn on the background beneath.
+  button(btnImprimir, "btnImprimir", 104, "");
+  btnImprimir->lFlat = true;
   btnImprimir->OnClick = [this] { btnImprimirClick(); };
 
   oGroupBox2 = TGroupBox::New(oImage1, QStringLiteral("oGroupBox2"));
