@@ -12,6 +12,7 @@
 #include "screens/requests/TMotivoRechazo.h"
 #include "screens/requests/TSolicitarDetalle.h"
 #include "screens/requests/TSolicitudes.h"
+#include "screens/shared/BalancePanels.h"
 #include "screens/shared/TiposSolicitud.h"
 
 using namespace Requests;
@@ -304,6 +305,61 @@ TEST(RequestDecisions, RejectionReasonsUpToWhatTheDatabaseKeeps) {
     EXPECT_EQ(ToText(paso.value(0).col(1)), c.guardado ? "RECHAZADA" : "PENDIENTE");
     EXPECT_EQ(ToText(paso.value(0).col(2)), c.guardado ? c.motivo : QString());
     a->Close();
+  }
+}
+
+TEST(RequestScreens, TypesByProfileAndTheBalanceLayout) {
+  struct Caso {
+    const char* nombre;
+    QStringList opciones;  // the profile's H options
+    int capa;              // the company's balance layout
+    QStringList tipos;     // offered on the screen
+    int tipoListado;       // the type the open list is asked with
+    bool importe;          // the amount shows instead of the days
+  };
+  const Caso casos[] = {
+      {"H1 and H2: only the first", {"H1", "H2"}, 2, {"VACACIONES"}, 1, false},
+      {"H2 and H3", {"H2", "H3"}, 1, {"PERMISOS"}, 2, false},
+      {"H3 only", {"H3"}, 3, {"PRESTAMOS"}, 3, true},
+      {"none, opened anyway", {}, 0, {}, 0, true},
+  };
+  Portal p;
+  p.otra->Execute("INSERT INTO PortalPerfiles (perfil, nombre, ver_sueldo) VALUES (90, 'PRUEBA', 'S')");
+  p.otra->Execute("UPDATE empleados SET perfil = 90 WHERE empresa = 1 AND codigo = 5");
+  p.Entra(kAna, kAnaClave);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    p.otra->Execute("DELETE FROM PortalPerfilPermisos WHERE perfil = 90");
+    for (const QString& o : c.opciones)
+      p.otra->Execute("INSERT INTO PortalPerfilPermisos (perfil, funcion, opcion) VALUES (90, 'H', '" + o + "')");
+    p.otra->Execute("exec dbo.PortalEmpleadoGuardaConfiguracionVacaciones 1," + QString::number(c.capa));
+    StatementJournal::Clear();
+    auto* s = p.Abre<TSolicitudes>();
+    EXPECT_EQ(s->cmbTipoSolicitud->aItems(), c.tipos);
+    EXPECT_EQ(Portal::Enviadas("ListadoSolicitudes"),
+              QStringList{" EXEC dbo.PortaEmpleado_ListadoSolicitudes " + AppData.Empresa + "," + AppData.Codigo + "," +
+                          QString::number(c.tipoListado)});
+    EXPECT_EQ(s->txtImporte->lVisible(), c.importe);
+    EXPECT_EQ(s->txtDiasSolicitados->lVisible(), !c.importe);
+    EXPECT_EQ(s->saldos->Opcion1->lVisible(), c.capa == 1);
+    EXPECT_EQ(s->saldos->Opcion2->lVisible(), c.capa == 2);
+    EXPECT_EQ(s->saldos->Opcion3->lVisible(), c.capa == 3);
+    // A new request opens with the type and the shown balance as its limit; none shown is 0.
+    int tipo = -1;
+    QString maximo;
+    TForm::SetModalHook([&](TForm& f) {
+      auto* d = qobject_cast<TSolicitarDetalle*>(&f);
+      ASSERT_NE(d, nullptr);
+      tipo = d->tipoSolicitud;
+      maximo = ToText(d->DiasMaximosASolicitar);
+      d->Close();
+    });
+    s->btnNueva->Press();
+    TForm::SetModalHook(nullptr);
+    EXPECT_EQ(tipo, c.tipoListado);
+    if (c.capa == 0) EXPECT_EQ(maximo, "0");
+    else EXPECT_GT(Text::Val(maximo), 0) << maximo.toStdString();
+    s->Close();
   }
 }
 
