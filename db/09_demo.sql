@@ -305,8 +305,8 @@ INSERT INTO ausentismos (empresa, codigo, fecha, dias, concepto, descripcion, ju
 SELECT e.empresa, e.codigo, date(p.fch_inicio, '+1 days'),
   CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 1 WHEN 1 THEN 3 ELSE 1 END,
   CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FI' WHEN 1 THEN 'INC' ELSE 'PCG' END,
-  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FALTA INJUSTIFICADA' WHEN 1 THEN 'INCAPACIDAD POR ENFERMEDAD GENERAL' ELSE 'PERMISO CON GOCE DE SUELDO' END,
-  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'NO' WHEN 1 THEN 'SI - INCAPACIDAD IMSS' ELSE 'SI - AUTORIZADO POR SUPERVISOR' END
+  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FALTA INJUSTIFICADA' WHEN 1 THEN 'INCAPACIDAD POR ENFERMEDAD' ELSE 'PERMISO CON GOCE DE SUELDO' END,
+  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'NO' WHEN 1 THEN 'SI - INCAPACIDAD IMSS' ELSE 'SI - AUTORIZADO' END
 FROM empleados e JOIN llaves l ON l.empresa = e.empresa AND l.codigo = e.codigo
 JOIN periodos p ON p.empresa = e.empresa AND p.tiponom = l.tiponom AND p.clase = 'NOR' AND p.cerrado = 'S'
 WHERE (e.codigo * 3 + p.periodo * 5) % CASE l.tiponom WHEN 1 THEN 17 ELSE 8 END = 0 AND p.fch_inicio >= e.fchalta

@@ -2,6 +2,7 @@
 // values and formulas, and the limit a request is held to.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QWidget>
 
 #include "data/StatementJournal.h"
@@ -12,6 +13,7 @@
 #include "support/DemoTerminal.h"
 #include "support/QtPrinters.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Render.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -81,6 +83,11 @@ TEST(BalancePanels, EachCompanyShowsItsLayoutFilledFromTheBalanceRow) {
       EXPECT_FALSE(panels.Excede(Text::Val(available)));
       EXPECT_TRUE(panels.Excede(Text::Val(available) + 1));
       EXPECT_EQ(fieldsOf(host).size(), 10);
+      const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+      QDir().mkpath(out);
+      Render::ToPng(&host, out + QStringLiteral("/saldos-%1-opcion%2.png")
+                                     .arg(arrangement == BalancePanels::Arrangement::Across ? "across" : "stacked")
+                                     .arg(c.layout));
       for (TEdit* e : fieldsOf(host)) {
         EXPECT_FALSE(e->lEnabled()) << e->objectName().toStdString();
         EXPECT_EQ(e->nAlignment(), 1);

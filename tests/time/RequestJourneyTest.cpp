@@ -199,6 +199,28 @@ TEST(VacationRequest, WithoutLayoutOrBalanceRow) {
     EXPECT_EQ(MsgSeam::Texts(), QStringList{kExcede});
     delete r;
   }
+  // A balance row whose columns are all NULL: zero balances, and zero days still print.
+  {
+    Session s;
+    QStringList nulls;
+    for (int n = 1; n <= 60; ++n) nulls << QStringLiteral("NULL AS c%1").arg(n);
+    AppData.oAdo->Execute(QStringLiteral("CREATE OR ALTER PROCEDURE dbo.Fun_P_Catalogos @nEmpresa varchar(20), "
+                                         "@cCatalogo varchar(100), @nCodigo varchar(20), @nOrden int = 0, @nSerial int = 0, "
+                                         "@cusuario varchar(20) = '' AS SELECT ") +
+                          nulls.join(QStringLiteral(", ")));
+    auto* r = s.open<TSolicitarVacaciones>(true);
+    ASSERT_TRUE(r->saldos->Activa());
+    for (TEdit* e : {r->saldos->txtSaldos2, r->saldos->txtDias2, r->saldos->txtVacaciones2, r->saldos->txtTotal2})
+      EXPECT_EQ(e->Value(), QStringLiteral("0.00")) << e->objectName().toStdString();
+    type(*r, &TSolicitarVacaciones::txtNumeroClick, "1");
+    EXPECT_TRUE(Previews(OutDir() + "/solicitud-nulos.pdf", [r] { r->btnImprimir->Press(); }).isEmpty());
+    EXPECT_EQ(MsgSeam::Texts(), QStringList{kExcede});
+    MsgSeam::Clear();
+    type(*r, &TSolicitarVacaciones::txtNumeroClick, "0");
+    EXPECT_EQ(Previews(OutDir() + "/solicitud-nulos.pdf", [r] { r->btnImprimir->Press(); }).size(), 1);
+    EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join("|").toStdString();
+    delete r;
+  }
 }
 
 TEST(VacationRequest, RequestChecks) {
@@ -329,7 +351,15 @@ TEST(VacationRequest, MailArrivesWithTheFormAndLeavesNothingBehind) {
                                     "Portal Empleado ZELK");
     ASSERT_EQ(m.attachments.size(), 1);
     EXPECT_EQ(m.attachments.first().fileName, QStringLiteral("SolicitudVacaciones.PDF"));
-    EXPECT_TRUE(m.attachments.first().bytes.startsWith("%PDF"));
+    // The attachment is the form written silently: read it back.
+    const QString adjunto = OutDir() + "/solicitud-adjunta.pdf";
+    QFile out(adjunto);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(m.attachments.first().bytes);
+    out.close();
+    const QString text = PdfTools::Text(adjunto);
+    EXPECT_TRUE(text.contains(AppData.NombreTrabajador)) << text.toStdString();
+    EXPECT_TRUE(text.contains("15/01/2027")) << text.toStdString();
     EXPECT_EQ(folderOf(s), before);
     delete r;
   }

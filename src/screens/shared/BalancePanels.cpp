@@ -1,6 +1,7 @@
 #include "screens/shared/BalancePanels.h"
 
 #include <QHash>
+#include <QPalette>
 #include <QRect>
 #include <array>
 
@@ -109,6 +110,16 @@ QFont sansSerif(int size, bool bold = false) {
   return TFont::Create(QStringLiteral("MS Sans Serif"), size, 0, bold ? 700 : 400);
 }
 
+// The faces that stand in for the screens' fonts run a little larger: a caption that would
+// not fit its box in the named size steps down until it does.
+void fitToBox(TLabel* label) {
+  QFont f = label->font();
+  while (f.pointSize() > 7 && label->heightForWidth(label->width()) > label->height()) {
+    f.setPointSize(f.pointSize() - 1);
+    label->setFont(f);
+  }
+}
+
 }  // namespace
 
 BalancePanels::BalancePanels(QWidget* parent, Arrangement arrangement) {
@@ -138,6 +149,11 @@ BalancePanels::BalancePanels(QWidget* parent, Arrangement arrangement) {
       e->nAlignment = 1;
       e->lNumeric = true;
       e->lEnabled = false;
+      // Shown, not typed into: the values keep the dark text of an enabled field.
+      QPalette shown = e->Editor()->palette();
+      shown.setColor(QPalette::Disabled, QPalette::Text, shown.color(QPalette::Active, QPalette::Text));
+      shown.setColor(QPalette::Disabled, QPalette::Base, shown.color(QPalette::Active, QPalette::Base));
+      e->Editor()->setPalette(shown);
       e->Value = QString();
       fields.insert(name, e);
       continue;
@@ -151,6 +167,7 @@ BalancePanels::BalancePanels(QWidget* parent, Arrangement arrangement) {
     l->nClrText = look.labelColour;
     l->lMultiline = p.kind == Kind::Label;
     l->cText = p.text;
+    if (p.kind == Kind::Label) fitToBox(l);
   }
 
   txtSaldos1 = fields.value(QStringLiteral("txtSaldos1"));

@@ -62,6 +62,7 @@ void TTiempoExtra::CreateForm() {
   btnImprimirTE->SetBounds(344, 444, 170, 50);
   btnImprimirTE->cText = QStringLiteral("Imprimir");
   btnImprimirTE->oBitmaps = QStringLiteral("printer1");
+  btnImprimirTE->oFont = font12;  // as large as the other captions of the screen
   btnImprimirTE->OnClick = [this] { btnImprimirTEClick(); };
 
   btnSalir = TBtnBmp::New(oImage1, QStringLiteral("btnSalir"));
