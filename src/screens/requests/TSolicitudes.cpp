@@ -1,5 +1,7 @@
 #include "screens/requests/TSolicitudes.h"
 
+#include <QPalette>
+
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
 #include "data/StatementValues.h"
@@ -74,6 +76,13 @@ void TSolicitudes::CreateForm() {
   txtMotivo->SetBounds(144, 128, 214, 46);
   txtMotivo->lMultiline = true;
   txtMotivo->lEnabled = false;
+
+  // The detail is shown, not typed into: disabled, with the dark text of an enabled field.
+  for (TEdit* e : {static_cast<TEdit*>(txtEstatus), static_cast<TEdit*>(txtDiasSolicitados), txtMotivo}) {
+    QPalette shown = e->Editor()->palette();
+    shown.setColor(QPalette::Disabled, QPalette::Text, shown.color(QPalette::Active, QPalette::Text));
+    e->Editor()->setPalette(shown);
+  }
 
   auto button = [this](TBtnBmp*& b, const char* name, int y, const char* picture) {
     b = TBtnBmp::New(oGroupBox1, QString::fromLatin1(name));
