@@ -226,16 +226,19 @@ SELECT DISTINCT ayo FROM (
 ORDER BY ayo DESC
 GO
 CREATE OR ALTER PROCEDURE dbo.PortalEmpleado_Listados @empresa varchar(20), @codigo varchar(20), @afiliacion varchar(20) = '', @fechaInicial varchar(10) = '', @fechaFinal varchar(10) = '', @listado int = 1, @todas varchar(1) = 'S', @Ayo varchar(10) = '', @nomina varchar(10) = '' AS
--- Kind 1: vacations (1 date, 3 and 4 days enjoyed and premium days, 11 year); kind 2: absences
--- (2 description, 3 days, 7 concept, 8 date).
+-- Kind 1: vacations (1 date, 3 and 4 days enjoyed and premium days, 11 last day); kind 2: absences
+-- (2 description, 3 days, 7 first day, 8 and 11 last day).
 SELECT strftime('%d/%m/%Y', v.fecha_disfrute) AS fecha, 'VACACIONES' AS descripcion, v.dias_disfrutados AS dias, v.prima_dias AS prima_dias,
   v.dias_tabulados AS dias_tabulados, v.aniversario AS aniversario, 'VAC' AS concepto, strftime('%d/%m/%Y', v.fecha_disfrute) AS fecha_texto,
-  v.prima_importe AS prima_importe, v.programada AS programada, CAST(strftime('%Y', v.fecha_disfrute) AS INTEGER) AS ayo
+  v.prima_importe AS prima_importe, v.programada AS programada,
+  strftime('%d/%m/%Y', date(v.fecha_disfrute, '+' || max(CAST(v.dias_disfrutados + v.descansos + v.festivos AS INTEGER) - 1, 0) || ' days')) AS termino
 FROM vacaciones v
 WHERE CAST(@listado AS INTEGER) = 1 AND v.empresa = CAST(@empresa AS INTEGER) AND v.codigo = CAST(@codigo AS INTEGER)
   AND (trim(@Ayo) = '' OR CAST(strftime('%Y', v.fecha_disfrute) AS INTEGER) = CAST(@Ayo AS INTEGER))
 UNION ALL
-SELECT strftime('%d/%m/%Y', a.fecha), a.descripcion, a.dias, 0, 0, 0, a.concepto, strftime('%d/%m/%Y', a.fecha), 0, 'N', CAST(strftime('%Y', a.fecha) AS INTEGER)
+SELECT strftime('%d/%m/%Y', a.fecha), a.descripcion, a.dias, 0, 0, 0, strftime('%d/%m/%Y', a.fecha),
+  strftime('%d/%m/%Y', date(a.fecha, '+' || max(CAST(a.dias AS INTEGER) - 1, 0) || ' days')), 0, 'N',
+  strftime('%d/%m/%Y', date(a.fecha, '+' || max(CAST(a.dias AS INTEGER) - 1, 0) || ' days'))
 FROM ausentismos a
 WHERE CAST(@listado AS INTEGER) <> 1 AND a.empresa = CAST(@empresa AS INTEGER) AND a.codigo = CAST(@codigo AS INTEGER)
   AND (trim(@Ayo) = '' OR CAST(strftime('%Y', a.fecha) AS INTEGER) = CAST(@Ayo AS INTEGER))

@@ -44,6 +44,26 @@ BEGIN
     CASE WHEN NEW.fecha > date('now', 'localtime') THEN 'S' ELSE 'N' END
   FROM empleados e WHERE e.empresa = NEW.empresa AND e.codigo = NEW.codigo;
 END;
+
+-- Status changes of a request go through this view: the change applies to the pending step it
+-- names (the cancellation, to the pending step whatever it is) or is refused with an error when
+-- that step was decided meanwhile (two approvers, a cancellation racing an authorization).
+DROP VIEW IF EXISTS PortalEmpleadoCambioEstatus;
+CREATE VIEW PortalEmpleadoCambioEstatus AS SELECT 0 AS id, 0 AS orden, '' AS valor, '' AS comentario WHERE 0;
+CREATE TRIGGER PortalCambioEstatus INSTEAD OF INSERT ON PortalEmpleadoCambioEstatus
+BEGIN
+  SELECT RAISE(ABORT, 'La solicitud ya no está pendiente de esta decisión: fue autorizada, rechazada o cancelada antes. No se hizo ningún cambio.')
+  WHERE NOT EXISTS (
+    SELECT 1 FROM PortalEmpleadoSolicitudPaso p JOIN PortalEmpleadoSolicitud s ON s.id = p.idsolicitud
+    WHERE p.idsolicitud = NEW.id AND p.estatus = 'PENDIENTE' AND s.estatus = 'P'
+      AND (p.orden = NEW.orden OR (NEW.valor <> 'S' AND NEW.orden = 1 AND NEW.comentario = 'CANCELADA POR EL USUARIO')));
+  UPDATE PortalEmpleadoSolicitudPaso
+  SET estatus = CASE WHEN NEW.valor = 'S' THEN 'AUTORIZADA' ELSE 'RECHAZADA' END, comentario = NEW.comentario,
+      fecha = datetime('now', 'localtime')
+  WHERE idsolicitud = NEW.id AND estatus = 'PENDIENTE'
+    AND (orden = NEW.orden OR (NEW.valor <> 'S' AND NEW.orden = 1 AND NEW.comentario = 'CANCELADA POR EL USUARIO'));
+END;
+
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortalEmpleado_AgregaSolicitudVPA @empresa varchar(20), @codigo varchar(20), @fecha varchar(8), @dias varchar(10) = '0', @fechaReal varchar(8) = '', @causa varchar(500) = '', @importe varchar(20) = '0', @tipoSol varchar(5) = '1' AS
@@ -68,14 +88,11 @@ SELECT CAST(@empresa AS INTEGER) AS empresa, CAST(@codigo AS INTEGER) AS codigo,
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortalEmpleado_ModificaEstatus @id varchar(20), @orden varchar(10), @valor varchar(1), @comentario varchar(500) = '' AS
--- 'S' authorises the pending step `orden`; 'N' rejects the pending step (a cancellation by the
--- employee comes as a rejection at step 1 and ends the request at whatever step it waits).
-UPDATE PortalEmpleadoSolicitudPaso
-SET estatus = CASE WHEN upper(trim(@valor)) = 'S' THEN 'AUTORIZADA' ELSE 'RECHAZADA' END,
-    comentario = COALESCE(@comentario, ''), fecha = datetime('now', 'localtime')
-WHERE idsolicitud = CAST(@id AS INTEGER) AND estatus = 'PENDIENTE'
-  AND (orden = CAST(@orden AS INTEGER) OR upper(trim(@valor)) <> 'S')
-  AND EXISTS (SELECT 1 FROM PortalEmpleadoSolicitud s WHERE s.id = CAST(@id AS INTEGER) AND s.estatus = 'P')
+-- 'S' authorises step `orden`, 'N' rejects it; the employee's cancellation comes as a rejection
+-- at step 1 and ends the request at whatever step it waits. A step that is no longer pending
+-- is refused with an error, so that a decision is never taken twice.
+INSERT INTO PortalEmpleadoCambioEstatus (id, orden, valor, comentario)
+VALUES (CAST(@id AS INTEGER), CAST(@orden AS INTEGER), upper(trim(@valor)), COALESCE(@comentario, ''))
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_ListadoSolicitudes @empresa varchar(20), @codigo varchar(20), @tipo varchar(5) AS

@@ -946,8 +946,9 @@ def backgrounds():
                                  card(16, 56, 822, 110) + card(16, 176, 830, 274) + exit_face(748, 456, 90, 82))
     pics['tiempoextra'] = screen(866, 570, 52, 'Tiempo Extra', None, 'gear',
                                  card(4, 60, 838, 78) + card(4, 142, 842, 300) + exit_face(760, 464, 70, 82))
+    # The balance panels frame themselves: their place differs by the company's layout.
     pics['solicitudes'] = screen(862, 554, 56, 'Solicitudes', 'Siga el avance de sus solicitudes', 'user_more',
-                                 card(8, 64, 442, 58) + card(8, 128, 442, 182) + card(456, 128, 350, 182)
+                                 card(8, 64, 442, 58) + card(8, 128, 442, 182)
                                  + face_button(388, 232, 58, 42, 'Imprimir', 'printer', 'light', 'face-btnImprimir')
                                  + exit_face(764, 460, 66, 74))
     pics['autorizacion'] = screen(862, 558, 60, 'Autorizaciones de Solicitudes', 'Autorice o rechace las solicitudes pendientes',

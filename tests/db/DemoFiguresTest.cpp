@@ -281,8 +281,11 @@ TEST_F(DemoFigures, RejectionAndCancellationEndARequestAtAnyStep) {
   const Rows progress = rows(QStringLiteral("EXEC dbo.PortaEmpleado_ProgresoSolicitud %1").arg(cancelled));
   EXPECT_TRUE(progress.row(2).col(1).toString().startsWith(u'R'));
   EXPECT_TRUE(progress.row(2).col(2).toString().contains(QStringLiteral("CANCELADA POR EL USUARIO")));
-  // An authorization sent for an ended request changes nothing.
-  ds->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus %1,3,'S',''").arg(rejected));
+  // An authorization sent for an ended request is refused with the database's reason and changes nothing.
+  EXPECT_FALSE(ds->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus %1,3,'S',''").arg(rejected)));
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  EXPECT_TRUE(MsgSeam::Taken()[0].text.contains(QStringLiteral("La solicitud ya no está pendiente de esta decisión")));
+  MsgSeam::Clear();
   EXPECT_EQ(value(QStringLiteral("select estatus from PortalEmpleadoSolicitud where id=%1").arg(rejected)).toString(), QStringLiteral("R"));
 }
 

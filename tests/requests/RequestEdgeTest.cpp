@@ -1,0 +1,545 @@
+// The request screens at their edges: entry checks, the database's refusal, quotes, a mail
+// server that is down at each notice, decisions taken meanwhile on another terminal, empty
+// lists, long ids, the last approver, the requesting employee's history and the printed form.
+#include <QDate>
+#include <QDialog>
+
+#include "RequestsFixture.h"
+#include "reports/ReportModal.h"
+#include "reports/ReportPreview.h"
+#include "screens/requests/TAutorizaciones.h"
+#include "screens/requests/TInformacionEmpleado.h"
+#include "screens/requests/TMotivoRechazo.h"
+#include "screens/requests/TSolicitarDetalle.h"
+#include "screens/requests/TSolicitudes.h"
+#include "screens/shared/BalancePanels.h"
+#include "screens/shared/TiposSolicitud.h"
+
+using namespace Requests;
+using Text::ToText;
+
+namespace {
+
+const QString kGuardada = QStringLiteral("Soliciud guardada y correo(s) electrónico(s) enviado.");
+const QString kRefusal = QStringLiteral("La solicitud ya no está pendiente de esta decisión");
+
+TSolicitarDetalle* entrada(Portal& p, int tipo, const QVariant& maximo) {
+  auto* d = TForm::New<TSolicitarDetalle>(p.menu, [&](TSolicitarDetalle& s) {
+    s.empresa = p.menu->empresa;
+    s.tipoSolicitud = tipo;
+    s.DiasMaximosASolicitar = maximo;
+  });
+  d->Show();
+  return d;
+}
+
+qlonglong ultima(Portal& p) {
+  return static_cast<qlonglong>(
+      Text::Val(p.Filas("SELECT max(id) FROM PortalEmpleadoSolicitud WHERE empresa = 1 AND codigo = 5").value(0).col(1)));
+}
+
+// Files a vacation request of employee 5 on the other terminal; its id.
+qlonglong presentada(Portal& p) {
+  const Rows r = p.Filas(" exec dbo.PortalEmpleado_AgregaSolicitudVPA  @empresa=       1,  @codigo=         5, "
+                         "@fecha='20300105', @dias=2, @fechaReal='20291201', @causa='PRUEBA', @importe=0, @tipoSol=1");
+  return static_cast<qlonglong>(Text::Val(r.value(0).col(6)));
+}
+
+QStringList temporales(Portal& p) {
+  return QDir(p.terminal.path()).entryList({QStringLiteral("TEMP*")}, QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+struct EntryCase {
+  const char* nombre;
+  int tipo;
+  QString dias, importe, motivo;
+  QVariant maximo;
+  QStringList mensajes;
+  bool presentada;
+};
+
+}  // namespace
+
+TEST(RequestEntry, ChecksComeBeforeFiling) {
+  const QString importe = QStringLiteral("Por favor indica el importe");
+  const QString dias = QStringLiteral("Por favor indica los días a solicitar");
+  const QString motivo = QStringLiteral("Por favor indica el motivo de tu solicitud");
+  const EntryCase casos[] = {
+      {"loan of 0, before any other check", 3, "0", "0", "", 0, {importe}, false},
+      {"loan with letters", 3, "0", "12abc", "x", 0, {importe}, false},
+      {"negative loan", 3, "0", "-500", "x", 0, {importe}, false},
+      {"loan ignores days and balance", 3, "0", "2,500", "Útiles", 0, {kGuardada}, true},
+      {"no days", 1, "0", "0", "x", "10", {dias}, false},
+      {"negative days", 1, "-3", "0", "x", "10", {dias}, false},
+      {"days with letters", 1, "2d", "0", "x", "10", {dias}, false},
+      {"exactly the balance", 1, "5", "0", "Descanso", "5", {kGuardada}, true},
+      {"one day above the balance", 1, "6", "0", "x", "5", {"No se pueden solicitar mas días de los permitidos en tu saldo:5"}, false},
+      {"balance given as the number 0", 1, "1", "0", "x", 0, {"No se pueden solicitar mas días de los permitidos en tu saldo:0"}, false},
+      {"leave is not held to the balance", 2, "30", "0", "Incapacidad", 0, {kGuardada}, true},
+      {"reason of blanks", 1, "1", "0", "    ", "10", {motivo}, false},
+      {"reason of 2,000 characters", 2, "1", "0", QString(2000, u'x'), 0,
+       {"El motivo de tu solicitud no puede pasar de 500 caracteres; tiene 2000."}, false},
+  };
+  Portal p;
+  ASSERT_TRUE(p.started);
+  p.Entra(kAna, kAnaClave);
+  for (const EntryCase& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    MsgSeam::Clear();
+    StatementJournal::Clear();
+    auto* d = entrada(p, c.tipo, c.maximo);
+    d->txtDiasSolicitados->Value = c.dias;
+    d->txtImporteSolicitado->Value = c.importe;
+    d->txtMotivo->Value = c.motivo;
+    d->btnGuardar->Press();
+    EXPECT_EQ(MsgSeam::Texts(), c.mensajes);
+    EXPECT_EQ(Portal::Enviadas("AgregaSolicitudVPA").size(), c.presentada ? 1 : 0);
+    // A refused entry keeps the window and what was typed.
+    EXPECT_EQ(d->isVisible(), !c.presentada);
+    if (!c.presentada) {
+      EXPECT_EQ(d->txtMotivo->Value(), Text::RTrim(c.motivo));
+    }
+    d->Close();
+    DemoTerminal::Settle();
+  }
+  // The amount reached the statement as a plain number.
+  const Rows prestamo = p.Filas("SELECT importe FROM PortalEmpleadoSolicitud WHERE codigo = 5 AND tiposol = 3 AND causa = 'Útiles'");
+  ASSERT_EQ(prestamo.size(), 1);
+  EXPECT_EQ(Text::Val(prestamo.row(1).col(1)), 2500);
+}
+
+TEST(RequestEntry, QuotesTheSwitchAndTheDatabasesRefusal) {
+  Portal p;
+  ASSERT_TRUE(p.started);
+  p.Entra(kAna, kAnaClave);
+
+  // A typed quote reaches the statement doubled and the database as typed.
+  auto* d = entrada(p, 2, 0);
+  d->txtDiasSolicitados->Value = "1";
+  d->txtMotivo->Value = "Visita a 'La Paz'";
+  d->btnGuardar->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{kGuardada});
+  EXPECT_TRUE(Portal::Enviadas("AgregaSolicitudVPA").value(0).contains("@causa='Visita a ''La Paz''', @importe=0"));
+  EXPECT_EQ(ToText(p.Filas("SELECT causa FROM PortalEmpleadoSolicitud WHERE id = " + QString::number(ultima(p))).value(0).col(1)),
+            "Visita a 'La Paz'");
+
+  // Notices switched off for the company: the database's own message, no mail and no file.
+  const auto enviados = p.smtp.messages().size();
+  AppData.gsEnviaSolicitudCorreo = QStringLiteral("0");
+  MsgSeam::Clear();
+  StatementJournal::Clear();
+  d = entrada(p, 1, "10");
+  d->txtDiasSolicitados->Value = "1";
+  d->txtMotivo->Value = "Sin aviso";
+  d->btnGuardar->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"Solicitud guardada con el folio " + QString::number(ultima(p))});
+  EXPECT_EQ(p.smtp.messages().size(), enviados);
+  EXPECT_TRUE(Portal::Enviadas("SolicitudDatosEnviar").isEmpty());
+
+  // No flow for the type: the database refuses, the window stays with the entries.
+  p.otra->Execute("DELETE FROM PortalEmpleadoFlujoEmpleado WHERE empresa = 1 AND codigo = 5 AND TipoSol = 2");
+  MsgSeam::Clear();
+  d = entrada(p, 2, 0);
+  d->txtDiasSolicitados->Value = "2";
+  d->txtMotivo->Value = "Mudanza";
+  d->btnGuardar->Press();
+  EXPECT_EQ(MsgSeam::Texts(),
+            QStringList{"No tiene un flujo de autorización asignado para este tipo de solicitud, consulte a Recursos Humanos"});
+  EXPECT_TRUE(d->isVisible());
+  EXPECT_EQ(d->txtDiasSolicitados->Value(), "2");
+  EXPECT_EQ(d->txtMotivo->Value(), "Mudanza");
+  d->Close();
+}
+
+TEST(RequestNotices, MailServerDownAtEachNoticeKeepsTheDecision) {
+  Portal p(false);
+  p.Entra(kAna, kAnaClave);
+  const qlonglong antes = ultima(p);
+  auto* d = entrada(p, 1, "10");
+  d->txtDiasSolicitados->Value = "1";
+  d->txtMotivo->Value = "Sin correo";
+  d->btnGuardar->Press();
+  // The sender says why, then the screen says the request is saved but not mailed.
+  QStringList textos = MsgSeam::Texts();
+  ASSERT_EQ(textos.size(), 2) << textos.join('|').toStdString();
+  EXPECT_FALSE(textos[0].isEmpty());
+  EXPECT_EQ(textos[1], "Solicitud guardada, pero el correo electrónico no pudo ser enviado.");
+  const qlonglong id = ultima(p);
+  EXPECT_GT(id, antes);
+
+  p.Entra(Aprobador(3));
+  auto* a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  a->btnAutorizar->Press();
+  textos = MsgSeam::Texts();
+  ASSERT_EQ(textos.size(), 2) << textos.join('|').toStdString();
+  EXPECT_EQ(textos[1], "Solicitud actualizada, pero no pudo ser enviada por correo, por favor comuniquese con su "
+                       "supervisor.\r\rSin enviar");
+  EXPECT_EQ(ToText(p.Filas("SELECT estatus FROM PortalEmpleadoSolicitudPaso WHERE orden = 1 AND idsolicitud = " +
+                           QString::number(id)).value(0).col(1)), "AUTORIZADA");
+  a->Close();
+
+  p.Entra(Aprobador(1));
+  a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  TForm::SetModalHook([](TForm& f) {
+    auto* m = qobject_cast<TMotivoRechazo*>(&f);
+    m->txtMotivoRechazo->Value = QString();  // an empty reason is a valid rejection
+    m->btnGuardar->Press();
+  });
+  a->btnRechazar->Press();
+  TForm::SetModalHook(nullptr);
+  textos = MsgSeam::Texts();
+  ASSERT_EQ(textos.size(), 2) << textos.join('|').toStdString();
+  EXPECT_EQ(textos[1], "Rechazo guardado. No se ha podido enviar la notificacion al trabajador");
+  EXPECT_EQ(ToText(p.Filas("SELECT estatus FROM PortalEmpleadoSolicitud WHERE id = " + QString::number(id)).value(0).col(1)), "R");
+  EXPECT_TRUE(temporales(p).isEmpty()) << temporales(p).join(' ').toStdString();
+  a->Close();
+}
+
+TEST(RequestDecisions, DecidedOnAnotherTerminalIsReportedNotDecidedTwice) {
+  Portal p;
+  ASSERT_TRUE(p.started);
+  auto refused = [] {
+    const auto taken = MsgSeam::Taken();
+    return taken.size() == 1 && taken[0].kind == MsgKind::Alert && taken[0].text.contains(kRefusal);
+  };
+
+  // Two approvers' terminals: the other one authorized first.
+  qlonglong id = presentada(p);
+  p.Entra(Aprobador(3));
+  auto* a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  p.otra->Execute("EXEC dbo.PortalEmpleado_ModificaEstatus " + QString::number(id) + ",1,'S',''");
+  auto enviados = p.smtp.messages().size();
+  MsgSeam::Clear();
+  a->btnAutorizar->Press();
+  EXPECT_TRUE(refused()) << MsgSeam::Texts().join('|').toStdString();
+  EXPECT_EQ(p.smtp.messages().size(), enviados);
+  EXPECT_EQ(Selecciona(a->arregloDAtos, id), 0);
+
+  // The employee cancelled while the approver typed the rejection: the window stays, the reason kept.
+  id = presentada(p);
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  p.otra->Execute("EXEC dbo.PortalEmpleado_ModificaEstatus " + QString::number(id) + " ,1,'N','CANCELADA POR EL USUARIO'");
+  MsgSeam::Clear();
+  bool abierta = false;
+  QString motivo;
+  TForm::SetModalHook([&](TForm& f) {
+    auto* m = qobject_cast<TMotivoRechazo*>(&f);
+    m->txtMotivoRechazo->Value = QStringLiteral("Demasiados días");
+    m->btnGuardar->Press();
+    abierta = m->isVisible();
+    motivo = m->txtMotivoRechazo->Value();
+    EXPECT_FALSE(m->guardado);
+  });
+  a->btnRechazar->Press();
+  TForm::SetModalHook(nullptr);
+  EXPECT_TRUE(refused()) << MsgSeam::Texts().join('|').toStdString();
+  EXPECT_TRUE(abierta);
+  EXPECT_EQ(motivo, "Demasiados días");
+  EXPECT_EQ(p.smtp.messages().size(), enviados);
+  a->Close();
+
+  // The flow completed while the employee looked at it: no "Solicitud cancelada".
+  id = presentada(p);
+  p.Entra(kAna, kAnaClave);
+  auto* s = p.Abre<TSolicitudes>();
+  const qsizetype at = s->cmbSolicitudes->aItems().indexOf(QString::number(id) + " - 05/01/2030");
+  ASSERT_GE(at, 0) << id << ": " << s->cmbSolicitudes->aItems().join('|').toStdString();
+  s->cmbSolicitudes->UserSelect(static_cast<int>(at) + 1);
+  p.otra->Execute("EXEC dbo.PortalEmpleado_ModificaEstatus " + QString::number(id) + ",1,'S',''");
+  p.otra->Execute("EXEC dbo.PortalEmpleado_ModificaEstatus " + QString::number(id) + ",2,'S',''");
+  MsgSeam::Clear();
+  s->btnBorrar->Press();
+  EXPECT_TRUE(refused()) << MsgSeam::Texts().join('|').toStdString();
+  EXPECT_EQ(ToText(p.Filas("SELECT estatus FROM PortalEmpleadoSolicitud WHERE id = " + QString::number(id)).value(0).col(1)), "A");
+  s->Close();
+}
+
+TEST(RequestDecisions, RejectionReasonsAndTheEmployeesAddress) {
+  struct Caso {
+    const char* nombre;
+    QString motivo;
+    bool conCorreo;   // the employee has an address in empleados
+    QString mensaje;  // the screen's last message
+    bool guardado;
+    int mails;        // received by the SMTP server
+  };
+  const QString enviado = QStringLiteral("Rechazo guardado. Ya se ha enviado la notificacion al trabajador");
+  const Caso casos[] = {
+      {"500 characters", QString(499, u'x') + u'\'', true, enviado, true, 1},
+      {"2,000 characters", QString(2000, u'x'), true, "El motivo de rechazo no puede pasar de 500 caracteres; tiene 2000.", false, 0},
+      {"employee without an address", "Sin cobertura", false,
+       "Rechazo guardado. No se ha podido enviar la notificacion al trabajador", true, 0},
+  };
+  Portal p;
+  ASSERT_TRUE(p.started);
+  p.Entra(Aprobador(3));
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    if (!c.conCorreo) {
+      p.otra->Execute("UPDATE empleados SET mail = '' WHERE empresa = 1 AND codigo = 5");
+      p.otra->Execute("UPDATE datosemps SET email = '' WHERE empresa = 1 AND codigo = 5");
+    }
+    const qlonglong id = presentada(p);
+    auto* a = p.Abre<TAutorizaciones>();
+    a->btnBuscar->Press();
+    ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+    MsgSeam::Clear();
+    StatementJournal::Clear();
+    const auto enviados = p.smtp.messages().size();
+    bool abierta = false;
+    TForm::SetModalHook([&](TForm& f) {
+      auto* m = qobject_cast<TMotivoRechazo*>(&f);
+      m->txtMotivoRechazo->Value = c.motivo;
+      m->btnGuardar->Press();
+      abierta = m->isVisible();
+      EXPECT_EQ(m->guardado, c.guardado);
+      EXPECT_EQ(m->txtMotivoRechazo->Value(), c.motivo);
+      if (abierta) m->Close();
+    });
+    a->btnRechazar->Press();
+    TForm::SetModalHook(nullptr);
+    ASSERT_FALSE(MsgSeam::Texts().isEmpty());
+    EXPECT_EQ(MsgSeam::Texts().last(), c.mensaje) << MsgSeam::Texts().join('|').toStdString();
+    EXPECT_EQ(abierta, !c.guardado);
+    EXPECT_EQ(Portal::Enviadas("ModificaEstatus").size(), c.guardado ? 1 : 0);
+    EXPECT_EQ(p.smtp.messages().size() - enviados, c.mails);
+    const Rows paso = p.Filas("SELECT estatus, comentario FROM PortalEmpleadoSolicitudPaso WHERE orden = 1 AND idsolicitud = " +
+                              QString::number(id));
+    EXPECT_EQ(ToText(paso.value(0).col(1)), c.guardado ? "RECHAZADA" : "PENDIENTE");
+    EXPECT_EQ(ToText(paso.value(0).col(2)), c.guardado ? c.motivo : QString());
+    a->Close();
+  }
+}
+
+TEST(RequestScreens, TypesByProfileAndTheBalanceLayout) {
+  struct Caso {
+    const char* nombre;
+    QStringList opciones;  // the profile's H options
+    int capa;              // the company's balance layout
+    QStringList tipos;     // offered on the screen
+    int tipoListado;       // the type the open list is asked with
+    bool importe;          // the amount shows instead of the days
+  };
+  const Caso casos[] = {
+      {"H1 and H2: only the first", {"H1", "H2"}, 2, {"VACACIONES"}, 1, false},
+      {"H2 and H3", {"H2", "H3"}, 1, {"PERMISOS"}, 2, false},
+      {"H3 only", {"H3"}, 3, {"PRESTAMOS"}, 3, true},
+      {"none, opened anyway", {}, 0, {}, 0, true},
+  };
+  Portal p;
+  p.otra->Execute("INSERT INTO PortalPerfiles (perfil, nombre, ver_sueldo) VALUES (90, 'PRUEBA', 'S')");
+  p.otra->Execute("UPDATE empleados SET perfil = 90 WHERE empresa = 1 AND codigo = 5");
+  p.Entra(kAna, kAnaClave);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    p.otra->Execute("DELETE FROM PortalPerfilPermisos WHERE perfil = 90");
+    for (const QString& o : c.opciones)
+      p.otra->Execute("INSERT INTO PortalPerfilPermisos (perfil, funcion, opcion) VALUES (90, 'H', '" + o + "')");
+    p.otra->Execute("exec dbo.PortalEmpleadoGuardaConfiguracionVacaciones 1," + QString::number(c.capa));
+    StatementJournal::Clear();
+    auto* s = p.Abre<TSolicitudes>();
+    EXPECT_EQ(s->cmbTipoSolicitud->aItems(), c.tipos);
+    EXPECT_EQ(Portal::Enviadas("ListadoSolicitudes"),
+              QStringList{" EXEC dbo.PortaEmpleado_ListadoSolicitudes " + AppData.Empresa + "," + AppData.Codigo + "," +
+                          QString::number(c.tipoListado)});
+    EXPECT_EQ(s->txtImporte->lVisible(), c.importe);
+    EXPECT_EQ(s->txtDiasSolicitados->lVisible(), !c.importe);
+    EXPECT_EQ(s->saldos->Opcion1->lVisible(), c.capa == 1);
+    EXPECT_EQ(s->saldos->Opcion2->lVisible(), c.capa == 2);
+    EXPECT_EQ(s->saldos->Opcion3->lVisible(), c.capa == 3);
+    // A new request opens with the type and the shown balance as its limit; none shown is 0.
+    int tipo = -1;
+    QString maximo;
+    TForm::SetModalHook([&](TForm& f) {
+      auto* d = qobject_cast<TSolicitarDetalle*>(&f);
+      ASSERT_NE(d, nullptr);
+      tipo = d->tipoSolicitud;
+      maximo = ToText(d->DiasMaximosASolicitar);
+      d->Close();
+    });
+    s->btnNueva->Press();
+    TForm::SetModalHook(nullptr);
+    EXPECT_EQ(tipo, c.tipoListado);
+    if (c.capa == 0) EXPECT_EQ(maximo, "0");
+    else EXPECT_GT(Text::Val(maximo), 0) << maximo.toStdString();
+    s->Close();
+  }
+}
+
+TEST(RequestScreens, NothingSelectedDoesNothing) {
+  Portal p;
+  p.Entra(Aprobador(3));
+  auto* a = p.Abre<TAutorizaciones>();
+  EXPECT_EQ(a->cmbTipoSolicitud->aItems(), (QStringList{"VACACIONES", "PERMISOS", "PRESTAMOS"}));
+  EXPECT_EQ(a->cmbTipoSolicitud->cText(), "VACACIONES");
+  EXPECT_EQ(a->arregloDAtos->Len(), 0);  // until "Buscar"
+  bool abrio = false;
+  TForm::SetModalHook([&](TForm&) { abrio = true; });
+  a->btnAutorizar->Press();
+  a->btnRechazar->Press();
+  a->btnDatos->Press();
+  TForm::SetModalHook(nullptr);
+  EXPECT_FALSE(abrio);
+  EXPECT_TRUE(StatementJournal::Statements().isEmpty());
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"No existen registros para consultar"});
+  a->Close();
+
+  p.Entra(kAna, kAnaClave);
+  auto* s = p.Abre<TSolicitudes>();
+  ASSERT_GT(s->cmbSolicitudes->Len(), 0);
+  EXPECT_EQ(s->cmbSolicitudes->nIndex(), 0);
+  StatementJournal::Clear();
+  MsgSeam::Clear();
+  bool previsto = false;
+  ReportModal::SetHookForTests([&](QDialog&) {
+    previsto = true;
+    return 0;
+  });
+  s->btnBorrar->Press();
+  s->btnImprimir->Press();
+  ReportModal::SetHookForTests({});
+  EXPECT_FALSE(previsto);
+  EXPECT_TRUE(StatementJournal::Statements().isEmpty());
+  EXPECT_TRUE(MsgSeam::Texts().isEmpty());
+  s->Close();
+}
+
+TEST(RequestScreens, LastApproverClosesTheFlowWithoutMail) {
+  Portal p;
+  ASSERT_TRUE(p.started);
+  // Employee 11's vacation request waits for its second and last approver, employee 1.
+  const Rows pendiente = p.Filas("SELECT s.id FROM PortalEmpleadoSolicitud s JOIN PortalEmpleadoSolicitudPaso x ON x.idsolicitud = s.id "
+                                 "WHERE s.codigo = 11 AND s.estatus = 'P' AND x.orden = 2 AND x.estatus = 'PENDIENTE'");
+  ASSERT_EQ(pendiente.size(), 1);
+  const qlonglong id = static_cast<qlonglong>(Text::Val(pendiente.row(1).col(1)));
+  p.Entra(Aprobador(1));
+  auto* a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  a->btnAutorizar->Press();
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"Solicitud actualizada correctamente"});
+  EXPECT_EQ(Portal::Enviadas("SolicitudDatosEnviar"), QStringList{"EXEC dbo.PortaEmpleado_SolicitudDatosEnviar " + QString::number(id) + ",2"});
+  EXPECT_TRUE(Portal::Enviadas("peSolicitudVacaciones").isEmpty());
+  EXPECT_TRUE(p.smtp.messages().isEmpty());
+  EXPECT_EQ(ToText(p.Filas("SELECT estatus FROM PortalEmpleadoSolicitud WHERE id = " + QString::number(id)).value(0).col(1)), "A");
+  a->Close();
+}
+
+TEST(RequestScreens, LongIdsAreShownWhole) {
+  Portal p;
+  ASSERT_TRUE(p.started);
+  const qlonglong viejo = presentada(p);
+  const qlonglong largo = 1234567890;
+  p.otra->Execute(QStringLiteral("UPDATE PortalEmpleadoSolicitudPaso SET idsolicitud = %1 WHERE idsolicitud = %2").arg(largo).arg(viejo));
+  p.otra->Execute(QStringLiteral("UPDATE PortalEmpleadoSolicitud SET id = %1 WHERE id = %2").arg(largo).arg(viejo));
+
+  p.Entra(kAna, kAnaClave);
+  auto* s = p.Abre<TSolicitudes>();
+  EXPECT_TRUE(s->cmbSolicitudes->aItems().contains("1234567890 - 05/01/2030")) << s->cmbSolicitudes->aItems().join('|').toStdString();
+  s->Close();
+
+  p.Entra(Aprobador(3));
+  auto* a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, largo), 0);
+  EXPECT_EQ(ToText(a->arregloDAtos->CurrentRow().col(1)), "1234567890");
+  a->btnAutorizar->Press();
+  EXPECT_EQ(Portal::Enviadas("ModificaEstatus"), QStringList{"EXEC dbo.PortalEmpleado_ModificaEstatus 1234567890,1,'S',''"});
+  EXPECT_EQ(MsgSeam::Texts(), QStringList{"Solicitud actualizada correctamente"});
+  a->Close();
+}
+
+TEST(RequestScreens, RequestingEmployeesHistory) {
+  Portal p;
+  const qlonglong id = presentada(p);
+  p.Entra(Aprobador(3));
+  auto* a = p.Abre<TAutorizaciones>();
+  a->btnBuscar->Press();
+  ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+  bool visto = false;
+  TForm::SetModalHook([&](TForm& f) {
+    auto* i = qobject_cast<TInformacionEmpleado*>(&f);
+    ASSERT_NE(i, nullptr);
+    visto = true;
+    EXPECT_EQ(i->EmpresaEmpleado, "1");
+    QStringList years;
+    for (const Row& r : p.Filas("EXEC dbo.PortalEmpleado_Ayos 1," + i->codigoEmpleado)) years << Text::AllTrim(ToText(r.col(1)));
+    ASSERT_FALSE(years.isEmpty());
+    EXPECT_EQ(i->cmbEjercicio->aItems(), years);
+    auto listado = [&](int kind) {
+      return p.Filas("EXEC dbo.PortalEmpleado_Listados  @empresa = 1 ,@codigo = " + i->codigoEmpleado +
+                     " ,@afiliacion='' ,@fechaInicial=''  ,@fechaFinal=' ' ,@listado= " + QString::number(kind) +
+                     " ,@todas='S' ,@Ayo=" + i->cmbEjercicio->cText() + " ,@nomina=''");
+    };
+    const Rows vacaciones = listado(1);
+    ASSERT_EQ(i->arreglo->Len(), vacaciones.size());
+    if (!vacaciones.isEmpty()) {
+      const Row& v = vacaciones.row(1);
+      EXPECT_EQ(i->arreglo->aAllData().row(1), Row(v.col(1), v.col(11), Text::Val(v.col(3)) + Text::Val(v.col(4)),
+                                                     QStringLiteral("VACACIONES DISFRUTADAS")));
+    }
+    Portal::Mira(i, QStringLiteral("informacion-empleado"));
+    i->cmbTipo->UserSelect(2);
+    const Rows ausencias = listado(2);
+    EXPECT_EQ(i->arreglo->Len(), ausencias.size());
+    if (!ausencias.isEmpty()) {
+      EXPECT_EQ(i->arreglo->aAllData().row(1), Row(ausencias.row(1).col(7), ausencias.row(1).col(8), ausencias.row(1).col(3),
+                                                     ausencias.row(1).col(2)));
+    }
+    i->Close();
+  });
+  a->btnDatos->Press();
+  TForm::SetModalHook(nullptr);
+  EXPECT_TRUE(visto);
+  a->Close();
+
+  // An employee without years: empty year list and grid.
+  auto* sinAnios = TForm::New<TInformacionEmpleado>(p.menu, [](TInformacionEmpleado& i) {
+    i.EmpresaEmpleado = QStringLiteral("1");
+    i.codigoEmpleado = QStringLiteral("99999");
+  });
+  EXPECT_EQ(sinAnios->cmbEjercicio->Len(), 0);
+  EXPECT_EQ(sinAnios->arreglo->Len(), 0);
+  delete sinAnios;
+}
+
+TEST(RequestScreens, PrintsTheSelectedRequestsForm) {
+  Portal p;
+  p.Entra(kAna, kAnaClave);
+  auto* s = p.Abre<TSolicitudes>();
+  ASSERT_GT(s->cmbSolicitudes->Len(), 0);
+  s->cmbSolicitudes->UserSelect(1);
+  StatementJournal::Clear();
+  const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/solicitud-forma.pdf");
+  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+  QFile::remove(pdf);
+  int paginas = 0;
+  ReportModal::SetHookForTests([&](QDialog& dialog) {
+    if (auto* preview = dynamic_cast<ReportPreview*>(&dialog)) {
+      paginas = preview->PageCount();
+      preview->SaveAs(pdf);
+    }
+    return 0;
+  });
+  s->btnImprimir->Press();
+  ReportModal::SetHookForTests({});
+  EXPECT_EQ(paginas, 1);
+  EXPECT_EQ(Portal::Enviadas("peSolicitudVacaciones"),
+            QStringList{" exec peSolicitudVacaciones " + s->empresa + "," + AppData.Codigo});
+  EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join('|').toStdString();
+  // The form shows the selected request as the screen shows it.
+  QFile f(pdf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QString forma = PdfText(f.readAll());
+  const QString inicio = s->cmbSolicitudes->cText().section(u'-', 1).trimmed();
+  for (const QString& parte : {QStringLiteral("Solicitud de Vacaciones"), kAnaNombre, inicio, s->txtMotivo->Value()})
+    EXPECT_TRUE(forma.contains(parte)) << parte.toStdString() << "\n" << forma.toStdString();
+  s->Close();
+}
