@@ -1,11 +1,19 @@
 #!/usr/bin/env python3
 """Writes the report templates of this folder.
 
-The templates are plain XML files that the template editor can change one by one; this script
-keeps the parts they share (company heading, page footer, signature lines, listings) in one
-place. Run it from this folder: python3 plantillas.py
+This script is the source of the templates: it keeps the parts they share (company heading,
+page footer, signature lines, listings) in one place. Run it from this folder:
+    python3 plantillas.py             writes the templates
+    python3 plantillas.py --forzar    also replaces templates changed since it wrote them
+    python3 plantillas.py --comprobar writes nothing; fails when a template is not what it writes
+It notes what it wrote in plantillas.sha256 and refuses to replace a template changed since (for
+example saved from the template editor), so that such a change is carried into this script
+instead of being lost.
 Fields are bound by column name and position, as the payroll procedures return them.
 """
+import hashlib
+import os
+import sys
 from xml.sax.saxutils import escape, quoteattr
 
 LETTER = (215.9, 279.4)
@@ -37,6 +45,10 @@ def rect(x, y, w, h, width=0.3, fill=None, stretch=None, color=None):
 
 def picture(x, y, w, h, src):
     return f'<picture {attrs(x=x, y=y, w=w, h=h, src=src)}/>'
+
+
+def qr(x, y, size, content, **kw):
+    return f'<qr {attrs(x=x, y=y, size=size, content=content, **kw)}/>'
 
 
 def band(tag, height, items, **kw):
@@ -90,15 +102,15 @@ def footer(W, note="Documento generado en el Portal del Empleado"):
     ])
 
 
-def signature(x, y, w, caption, name=None, picture_src=None):
+def signature(x, y, w, caption, name=None, picture_src=None, row=4.5, size=8):
     items = []
     if picture_src:
         items.append(picture(x + w / 2 - 20, y - 17, 40, 16, picture_src))
     items.append(line(x, y, x + w, y, width=0.3))
     if name:
-        items.append(text(x, y + 0.5, w, 4.5, name, align="center", size=8.5, bold=True))
-        y += 4.5
-    items.append(text(x, y + 0.5, w, 4.5, caption, align="center", size=8))
+        items.append(text(x, y + 0.5, w, row, name, align="center", size=size + 0.5, bold=True))
+        y += row
+    items.append(text(x, y + 0.5, w, row, caption, align="center", size=size))
     return items
 
 
@@ -153,6 +165,51 @@ def template(name):
 #  9 afiliacion 10 departamento 11 puesto 12 ayo 13 periodo 14 nomina 15 tipo_nomina 16 inicio
 #  17 cierre 18 fecha_pago 19 dias 20 sueldo_diario 21 tipo 22 concepto 23 descripcion 24 importe
 #  25 percepcion 26 deduccion 27 total_percepciones 28 total_deducciones 29 neto 30 uuid
+#  31 no_certificado 32 no_certificado_sat 33 fecha_timbrado 34 sello_cfd 35 sello_sat 36 cadena_timbre
+# The stamp columns (31 to 36) are read through ANY(), so a procedure without them still prints.
+
+STAMPED = "[not EMPTY(ANY(uuid.030))]"
+SEAL = "ANY(sello_cfd.034)"
+NETO = "VAL(neto.029)"
+# The tax authority's verification address: UUID, issuer and receiver RFC, the total without
+# non-significant zeros (at least one decimal) and the last 8 characters of the issuer's seal.
+VERIFY_URL = ("https://verificacfdi.facturaelectronica.sat.gob.mx/default.aspx?id=[uuid.030]&re=[rfc_empresa.003]"
+              "&rr=[rfc.007]"
+              f"&tt=[IIF({NETO} = VAL(STR({NETO}, 0)), STR({NETO}, 1), STR({NETO}))]"
+              f"&fe=[SUBSTR({SEAL}, LEN({SEAL}) - 7, 8)]")
+
+
+def stamp(x, y, widths, compact):
+    """The CFDI stamp rows: folio, certificates, stamp date, both seals and the original string.
+    `widths` gives the width of each row (the first rows may sit beside another object)."""
+    label_w = 22 if compact else 30
+    hs = 5.2 if compact else 6.5                 # folio, certificates, date
+    ls = 4.6 if compact else 5.5                 # seals and original string (shrunk to fit)
+    row = 2.3 if compact else 2.9
+    seal_h = 2 * 1.9 if compact else 3 * 2.3
+    chain_h = 4 * 1.9 if compact else 5 * 2.3
+    rows = [
+        ("Folio fiscal (UUID):", "[uuid.030]", row, hs),
+        ("Certificado del emisor:", "[ANY(no_certificado.031)]", row, hs),
+        ("Certificado del SAT:", "[ANY(no_certificado_sat.032)]", row, hs),
+        ("Fecha de certificación:", "[ANY(fecha_timbrado.033)]", row, hs),
+        ("Sello digital del CFDI:", f"[{SEAL}]", seal_h, ls),
+        ("Sello digital del SAT:", "[ANY(sello_sat.035)]", seal_h, ls),
+        ("Cadena original del timbre:", "[ANY(cadena_timbre.036)]", chain_h, ls),
+    ]
+    items = []
+    for i, (caption, value, h, size) in enumerate(rows):
+        w = widths[min(i, len(widths) - 1)]
+        # Captions on one line, so that the page's text gives each value in one piece after its caption.
+        items.append(text(x, y, label_w, row, caption, size=hs - 0.7, bold=True, color="#444444", padding=0.2,
+                          shrink=True, wrap=0, visible=STAMPED))
+        items.append(text(x + label_w, y, w - label_w, h, value, size=size, padding=0.2, shrink=True,
+                          visible=STAMPED))
+        y += h + 0.3
+    items.append(text(x, y, widths[-1], row, "Este documento es una representación impresa de un CFDI.",
+                      size=hs - 0.5, italic=True, padding=0.2, visible=STAMPED))
+    return items, y + row
+
 
 def receipt(kind_title, page="letter", compact=False):
     W = width_of(page)
@@ -202,25 +259,37 @@ def receipt(kind_title, page="letter", compact=False):
     ]
     bands.append(band("data", lh, row, dataset="Datos"))
     sx = cw[0] + cw[1]
+    q = 27.5                       # the QR code: the smallest side the authority allows
+    qy = lh + 2
+    tx = q + 2.5                   # the stamp rows, right of the code
     sm = [
         line(0, 0.5, W, 0.5, width=0.3),
-        text(cw[0], 1, cw[1], lh, "Totales", bold=True, size=s, align="right"),
+        text(0, 1, sx - 25, lh, "Importe con letra: ([NUMTOWORDS(neto.029)])", size=s - 1.5, italic=True,
+             valign="middle", shrink=True, wrap=0),
+        text(sx - 25, 1, 25, lh, "Totales", bold=True, size=s, align="right"),
         text(sx, 1, cw[2], lh, "[FORMATNUM(SUM(percepcion.025))]", bold=True, size=s, align="right"),
         text(sx + cw[2], 1, cw[3], lh, "[FORMATNUM(SUM(deduccion.026))]", bold=True, size=s, align="right"),
-        rect(sx - 10, lh + 2, cw[2] + cw[3] + 10, lh + 2, width=0.3, fill=GRAY),
-        text(sx - 10, lh + 2.5, 32, lh + 1, "NETO A PAGAR", bold=True, size=s + 1),
-        text(sx + 20, lh + 2.5, cw[2] + cw[3] - 20, lh + 1, "[MONEY(neto.029)]", bold=True, size=s + 1, align="right"),
-        text(0, 2 * lh + 5, W, lh, "Importe con letra: ([NUMTOWORDS(neto.029)])", size=s - 0.5, italic=True),
-        text(0, 3 * lh + 5.5, W, 2 * lh,
-             "Recibí de [Nombre.Empresa] la cantidad neta indicada en este recibo, que cubre el importe de mi "
-             "salario y demás prestaciones del periodo señalado, sin que a la fecha se me adeude cantidad alguna "
-             "por ningún otro concepto.", size=s - 1, stretch=True),
-        text(0, 5 * lh + 6, W * 0.55, lh, "Folio fiscal (UUID): [uuid.030]", size=s - 1.5, color="#444444"),
+        rect(sx - 10, qy, cw[2] + cw[3] + 10, lh + 2, width=0.3, fill=GRAY),
+        text(sx - 10, qy + 0.5, 32, lh + 1, "NETO A PAGAR", bold=True, size=s + 1),
+        text(sx + 20, qy + 0.5, cw[2] + cw[3] - 20, lh + 1, "[MONEY(neto.029)]", bold=True, size=s + 1, align="right"),
+        qr(0, qy, q, VERIFY_URL, visible=STAMPED),
     ]
-    sy = 5 * lh + (12 if compact else 18)
-    sm += signature(W * 0.58, sy, W * 0.42, "Firma del trabajador", name="[nombre.006]")
-    bands.append(band("summary", sy + 2 * lh + 1, sm, bottom=True))
-    bands.append(band("pagefooter", lh + 2, [
+    # The first stamp rows stop short of the net amount's box; the long ones take the whole width.
+    stamp_items, bottom = stamp(tx, qy, [sx - 12 - tx] * 4 + [W - tx], compact)
+    sm += stamp_items
+    # Half letter: tight, so that a receipt of seven or eight concepts still fits on one page.
+    y = max(qy + q, bottom) + (0.5 if compact else 4)
+    sig_x = W * 0.6
+    sm.append(text(0, y, sig_x - 5, 2 * lh,
+                   "Recibí de [Nombre.Empresa] la cantidad neta indicada en este recibo, que cubre el importe de mi "
+                   "salario y demás prestaciones del periodo señalado, sin que a la fecha se me adeude cantidad alguna "
+                   "por ningún otro concepto.", size=s - 1.5, shrink=True))
+    sy = y + (lh if compact else 2 * lh + 4)
+    sig_row = 3.6 if compact else 4.5
+    sm += signature(sig_x, sy, W - sig_x, "Firma del trabajador", name="[nombre.006]", row=sig_row,
+                    size=7 if compact else 8)
+    bands.append(band("summary", sy + 2 * sig_row + 1, sm, bottom=True))
+    bands.append(band("pagefooter", lh + (1 if compact else 2), [
         text(0, 0.5, W / 2, lh, "[Nombre.Empresa] - Recibo de nómina", size=6.5, color="#555555"),
         text(W / 2, 0.5, W / 2, lh, "Página [PAGE] de [TOTALPAGES]", size=7, align="right"),
     ]))
@@ -324,28 +393,30 @@ def vac_aus_anual():
 
 @template("peAusentismos.fr3")
 def pe_ausentismos():
-    # peListadoAusentismo: 1 mes 2 dias 3 concepto 4 descripcion 5 justificar 6 fecha 7 ayo
+    # peListadoAusentismo: 1 mes 2 dias 3 concepto 4 descripcion 5 justificar 6 fecha 7 ayo 8 codigo 9 nombre
     W = width_of()
     head = heading("LISTADO DE AUSENTISMOS", W)
+    extra = [text(0, head[1], W, 5, "Empleado: [codigo.008] [nombre.009]", bold=True)]
     cols = [("Fecha", 26, "[fecha.006]", "center"), ("Concepto", 22, "[concepto.003]", "left"),
             ("Descripción", W - 26 - 22 - 20 - 30, "[descripcion.004]", "left"), ("Días", 20, "[dias.002]", "right"),
-            ("Justificada", 30, "[IIF(justificar.005 = 'S', 'Sí', 'No')]", "center")]
+            ("Justificada", 30, "[IIF(SUBSTR(justificar.005, 1, 1) = 'S', 'Sí', 'No')]", "center")]
     sm = [line(0, 0.5, W, 0.5, width=0.4), text(0, 1, W - 50, 5, "Total de días", bold=True, align="right"),
           text(W - 50, 1, 20, 5, "[SUM(dias.002)]", bold=True, align="right")]
-    return listing(None, cols, W, head, summary=band("summary", 8, sm))
+    return listing(None, cols, W, head, extra_title=extra, summary=band("summary", 8, sm))
 
 
 @template("peTiempoExtra.fr3")
 def pe_tiempo_extra():
-    # peListadoTiempoExtra: 1 periodo 2 mes 3 concepto 4 descripcion 5 horas 6 fecha 7 ayo
+    # peListadoTiempoExtra: 1 periodo 2 mes 3 concepto 4 descripcion 5 horas 6 fecha 7 ayo 8 codigo 9 nombre
     W = width_of()
     head = heading("LISTADO DE TIEMPO EXTRA", W)
+    extra = [text(0, head[1], W, 5, "Empleado: [codigo.008] [nombre.009]", bold=True)]
     cols = [("Fecha", 26, "[fecha.006]", "center"), ("Periodo", 20, "[periodo.001]", "right"),
             ("Concepto", 22, "[concepto.003]", "left"), ("Descripción", W - 26 - 20 - 22 - 25, "[descripcion.004]", "left"),
             ("Horas", 25, "[FORMATNUM(horas.005, 1)]", "right")]
     sm = [line(0, 0.5, W, 0.5, width=0.4), text(0, 1, W - 25, 5, "Total de horas", bold=True, align="right"),
           text(W - 25, 1, 25, 5, "[FORMATNUM(SUM(horas.005), 1)]", bold=True, align="right")]
-    return listing(None, cols, W, head, summary=band("summary", 8, sm))
+    return listing(None, cols, W, head, extra_title=extra, summary=band("summary", 8, sm))
 
 
 # Vacation request forms: peSolicitudVacaciones
@@ -673,8 +744,65 @@ def flujos_pre():
     return flows("REPORTE DE FLUJOS DE PRÉSTAMOS")
 
 
-if __name__ == "__main__":
-    for name, build in TEMPLATES.items():
-        with open(name, "w", encoding="utf-8") as f:
-            f.write(build())
+REGISTER = "plantillas.sha256"
+
+
+def digest(content):
+    return hashlib.sha256(content.encode("utf-8")).hexdigest()
+
+
+def read_file(name):
+    if not os.path.exists(name):
+        return None
+    with open(name, encoding="utf-8", newline="") as f:
+        return f.read()
+
+
+def read_register():
+    """What this script last wrote: template name -> digest."""
+    register = {}
+    for line in (read_file(REGISTER) or "").splitlines():
+        if line.strip():
+            value, name = line.split(maxsplit=1)
+            register[name.strip()] = value
+    return register
+
+
+def main(args):
+    unknown = [a for a in args if a not in ("--forzar", "--comprobar")]
+    if unknown:
+        print("uso: python3 plantillas.py [--forzar | --comprobar]", file=sys.stderr)
+        return 2
+    wanted = {name: build() for name, build in TEMPLATES.items()}
+    register = read_register()
+    if "--comprobar" in args:
+        different = sorted(n for n, content in wanted.items()
+                           if read_file(n) != content or register.get(n) != digest(content))
+        for name in different:
+            print(f"{name}: no es la que escribe plantillas.py", file=sys.stderr)
+        return 1 if different else 0
+    # A template on disk that is neither what this run writes nor what the last run wrote was
+    # changed by hand: nothing is written until that change is carried over or given up.
+    changed = []
+    for name, content in wanted.items():
+        now = read_file(name)
+        if now is not None and now != content and register.get(name) != digest(now):
+            changed.append(name)
+    if changed and "--forzar" not in args:
+        print("No se escribió ninguna plantilla. Cambiaron desde que plantillas.py las escribió "
+              "(por ejemplo en el editor de plantillas):", file=sys.stderr)
+        for name in sorted(changed):
+            print(f"  {name}", file=sys.stderr)
+        print("Pase esos cambios a plantillas.py, o ejecute con --forzar para descartarlos.", file=sys.stderr)
+        return 1
+    for name, content in wanted.items():
+        with open(name, "w", encoding="utf-8", newline="") as f:
+            f.write(content)
+    with open(REGISTER, "w", encoding="utf-8", newline="") as f:
+        f.writelines(f"{digest(content)}  {name}\n" for name, content in sorted(wanted.items()))
     print(len(TEMPLATES), "plantillas")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

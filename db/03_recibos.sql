@@ -7,6 +7,57 @@ CREATE TABLE IF NOT EXISTS PortalMarcasRecibos (
 );
 GO
 
+-- ---- CFDI stamp (demo) -----------------------------------------------------------------------
+-- The fiscal stamp of every receipt: certificate numbers, stamp date, the issuer's and the
+-- authority's seals and the stamp's original string. These are demo values, not issued by the
+-- tax authority nor by a certification provider (the Leyenda says so); they are derived from the
+-- receipt's UUID, so the detail rows, the XML and the printed receipt always carry the same ones.
+-- Seal pieces: 256 blocks of 43 base-64 characters from a fixed pseudo-random sequence; a seal is
+-- 8 blocks chosen by bytes of the UUID (344 characters, as an RSA-2048 signature in base 64).
+CREATE TABLE IF NOT EXISTS PortalDemoSellos (n INTEGER PRIMARY KEY, bloque TEXT NOT NULL);
+INSERT OR REPLACE INTO PortalDemoSellos (n, bloque)
+WITH RECURSIVE g(i, x) AS (
+  SELECT 0, 20240101 UNION ALL SELECT i + 1, (x * 1103515245 + 12345) % 2147483648 FROM g WHERE i < 256 * 43 - 1
+)
+SELECT i / 43, group_concat(substr('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/', (x / 65536) % 64 + 1, 1), '')
+FROM (SELECT i, x FROM g ORDER BY i) GROUP BY i / 43;
+GO
+DROP VIEW IF EXISTS PortalTimbreRecibos;
+CREATE VIEW PortalTimbreRecibos AS
+WITH h AS (
+  SELECT r.empresa, r.codigo, r.ayo, r.tiponom, r.periodo, r.clase, r.uuid, p.fch_pago,
+    lower(replace(r.uuid, '-', '')) AS hx
+  FROM recibos r
+  JOIN periodos p ON p.empresa = r.empresa AND p.tiponom = r.tiponom AND p.ayo = r.ayo AND p.periodo = r.periodo AND p.clase = r.clase
+),
+s AS (
+  SELECT h.*,
+    '00001000000' || printf('%09d', 500000000 + empresa * 1111) AS no_certificado,
+    '00001000000' || printf('%09d', 700000000 + ayo) AS no_certificado_sat,
+    fch_pago || 'T12:05:00' AS fecha_timbrado,
+    'AAA010101AAA' AS rfc_prov_certif,
+    'Timbre de demostración: no emitido por el SAT ni por un proveedor de certificación' AS leyenda,
+    (SELECT group_concat(bloque, '') FROM (SELECT b.bloque FROM (SELECT 0 AS k UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3
+       UNION ALL SELECT 4 UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7) ks
+       JOIN PortalDemoSellos b ON b.n = (instr('0123456789abcdef', substr(h.hx, 2 * ks.k + 1, 1)) - 1) * 16
+                                      + instr('0123456789abcdef', substr(h.hx, 2 * ks.k + 2, 1)) - 1
+       ORDER BY ks.k)) AS sello_cfd_bloques,
+    (SELECT group_concat(bloque, '') FROM (SELECT b.bloque FROM (SELECT 8 AS k UNION ALL SELECT 9 UNION ALL SELECT 10 UNION ALL SELECT 11
+       UNION ALL SELECT 12 UNION ALL SELECT 13 UNION ALL SELECT 14 UNION ALL SELECT 15) ks
+       JOIN PortalDemoSellos b ON b.n = (instr('0123456789abcdef', substr(h.hx, 2 * ks.k + 1, 1)) - 1) * 16
+                                      + instr('0123456789abcdef', substr(h.hx, 2 * ks.k + 2, 1)) - 1
+       ORDER BY ks.k)) AS sello_sat_bloques
+  FROM h
+)
+SELECT empresa, codigo, ayo, tiponom, periodo, clase, uuid, no_certificado, no_certificado_sat, fecha_timbrado,
+  rfc_prov_certif, leyenda,
+  substr(sello_cfd_bloques, 1, 342) || '==' AS sello_cfd, substr(sello_sat_bloques, 1, 342) || '==' AS sello_sat,
+  '||1.1|' || uuid || '|' || fecha_timbrado || '|' || rfc_prov_certif || '|' || leyenda || '|' ||
+    substr(sello_cfd_bloques, 1, 342) || '==' || '|' || no_certificado_sat || '||' AS cadena_timbre
+FROM s;
+GO
+-- ---- end of CFDI stamp -------------------------------------------------------------------------
+
 -- Receipts an employee may see under a session key: those of the company recorded for the key
 -- and, when receipts of all companies are shown and the employee is no exception, those of the
 -- same person (same RFC) in the other companies.
@@ -107,8 +158,12 @@ SELECT r.empresa AS empresa, em.nombre_empresa AS nombre_empresa, em.rfc_empresa
   d.tipo AS tipo, d.concepto AS concepto, d.descripcion AS descripcion, d.importe AS importe,
   CASE d.tipo WHEN 'P' THEN d.importe ELSE 0 END AS percepcion,
   CASE d.tipo WHEN 'D' THEN d.importe ELSE 0 END AS deduccion,
-  r.percepciones AS total_percepciones, r.deducciones AS total_deducciones, r.neto AS neto, r.uuid AS uuid
+  r.percepciones AS total_percepciones, r.deducciones AS total_deducciones, r.neto AS neto, r.uuid AS uuid,
+  tf.no_certificado AS no_certificado, tf.no_certificado_sat AS no_certificado_sat, tf.fecha_timbrado AS fecha_timbrado,
+  tf.sello_cfd AS sello_cfd, tf.sello_sat AS sello_sat, tf.cadena_timbre AS cadena_timbre
 FROM recibos r
+JOIN PortalTimbreRecibos tf ON tf.empresa = r.empresa AND tf.codigo = r.codigo AND tf.ayo = r.ayo AND tf.tiponom = r.tiponom
+  AND tf.periodo = r.periodo AND tf.clase = r.clase
 JOIN recibos_detalle d ON d.empresa = r.empresa AND d.codigo = r.codigo AND d.ayo = r.ayo
   AND d.tiponom = r.tiponom AND d.periodo = r.periodo AND d.clase = r.clase
 JOIN empleados e ON e.empresa = r.empresa AND e.codigo = r.codigo
@@ -138,8 +193,12 @@ WITH r AS (
     COALESCE(em.codpostal, '64000') AS cp_empresa, COALESCE(em.regimen_fiscal, '601') AS regimen_fiscal,
     COALESCE(d.codpostal, '64000') AS cp_empleado, COALESCE(c.nomdepto, '') AS departamento, COALESCE(t.actividad, '') AS puesto,
     p.fch_inicio AS fch_inicio, p.fch_cierre AS fch_cierre, p.fch_pago AS fch_pago,
-    tn.nombre AS tipo_nombre, tn.periodicidad AS periodicidad, COALESCE(es.clave, 'NLE') AS entidad
+    tn.nombre AS tipo_nombre, tn.periodicidad AS periodicidad, COALESCE(es.clave, 'NLE') AS entidad,
+    tf.no_certificado AS no_certificado, tf.no_certificado_sat AS no_certificado_sat, tf.fecha_timbrado AS fecha_timbrado,
+    tf.rfc_prov_certif AS rfc_prov_certif, tf.leyenda AS leyenda, tf.sello_cfd AS sello_cfd, tf.sello_sat AS sello_sat
   FROM recibos r
+  JOIN PortalTimbreRecibos tf ON tf.empresa = r.empresa AND tf.codigo = r.codigo AND tf.ayo = r.ayo AND tf.tiponom = r.tiponom
+    AND tf.periodo = r.periodo AND tf.clase = r.clase
   JOIN empleados e ON e.empresa = r.empresa AND e.codigo = r.codigo
   JOIN empresas em ON em.empresa = r.empresa
   JOIN periodos p ON p.empresa = r.empresa AND p.tiponom = r.tiponom AND p.ayo = r.ayo AND p.periodo = r.periodo AND p.clase = r.clase
@@ -174,7 +233,7 @@ x AS (
     ' xsi:schemaLocation="http://www.sat.gob.mx/cfd/4 http://www.sat.gob.mx/sitio_internet/cfd/4/cfdv40.xsd http://www.sat.gob.mx/nomina12 http://www.sat.gob.mx/sitio_internet/cfd/nomina/nomina12.xsd"' ||
     ' Version="4.0" Serie="NOM" Folio="' || r.ayo || printf('%02d', r.tiponom) || printf('%03d', r.periodo) || r.codigo || '" Fecha="' || r.fch_pago || 'T12:00:00"' ||
     ' SubTotal="' || printf('%.2f', r.percepciones) || '" Descuento="' || printf('%.2f', r.deducciones) || '" Moneda="MXN" Total="' || printf('%.2f', r.neto) || '"' ||
-    ' TipoDeComprobante="N" Exportacion="01" MetodoPago="PUE" LugarExpedicion="' || r.cp_empresa || '" NoCertificado="30001000000500003416" Certificado="" Sello="">' || char(10) ||
+    ' TipoDeComprobante="N" Exportacion="01" MetodoPago="PUE" LugarExpedicion="' || r.cp_empresa || '" NoCertificado="' || r.no_certificado || '" Certificado="" Sello="' || r.sello_cfd || '">' || char(10) ||
     '<cfdi:Emisor Rfc="' || r.rfc_empresa || '" Nombre="' || replace(r.nombre_empresa, '&', '&amp;') || '" RegimenFiscal="' || r.regimen_fiscal || '"/>' || char(10) ||
     '<cfdi:Receptor Rfc="' || r.rfc || '" Nombre="' || replace(r.nombre, '&', '&amp;') || '" DomicilioFiscalReceptor="' || r.cp_empleado || '" RegimenFiscalReceptor="605" UsoCFDI="CN01"/>' || char(10) ||
     '<cfdi:Conceptos><cfdi:Concepto ClaveProdServ="84111505" Cantidad="1" ClaveUnidad="ACT" Descripcion="Pago de nómina" ValorUnitario="' || printf('%.2f', r.percepciones) ||
@@ -193,7 +252,9 @@ x AS (
     CASE WHEN tot.deducciones IS NULL THEN '' ELSE '<nomina12:Deducciones TotalOtrasDeducciones="' || tot.otras || '" TotalImpuestosRetenidos="' || tot.retenidos || '">' ||
       tot.deducciones || '</nomina12:Deducciones>' || char(10) END ||
     '</nomina12:Nomina>' || char(10) ||
-    '<tfd:TimbreFiscalDigital Version="1.1" UUID="' || r.uuid || '" FechaTimbrado="' || r.fch_pago || 'T12:05:00" RfcProvCertif="SAT970701NN3" SelloCFD="" NoCertificadoSAT="30001000000500003456" SelloSAT=""/>' || char(10) ||
+    '<tfd:TimbreFiscalDigital xsi:schemaLocation="http://www.sat.gob.mx/TimbreFiscalDigital http://www.sat.gob.mx/sitio_internet/cfd/TimbreFiscalDigital/TimbreFiscalDigitalv11.xsd" Version="1.1" UUID="' || r.uuid ||
+    '" FechaTimbrado="' || r.fecha_timbrado || '" RfcProvCertif="' || r.rfc_prov_certif || '" Leyenda="' || r.leyenda ||
+    '" SelloCFD="' || r.sello_cfd || '" NoCertificadoSAT="' || r.no_certificado_sat || '" SelloSAT="' || r.sello_sat || '"/>' || char(10) ||
     '</cfdi:Complemento>' || char(10) || '</cfdi:Comprobante>' || char(10) AS xml
   FROM r, tot
 ),

@@ -60,8 +60,9 @@ GO
 
 CREATE OR ALTER PROCEDURE dbo.peListadoAusentismo @empresa varchar(20), @codigo varchar(20), @filtro varchar(1), @fechade varchar(8), @fechaa varchar(8), @afiliacion varchar(20) = '' AS
 SELECT CAST(strftime('%m', a.fecha) AS INTEGER) AS mes, a.dias AS dias, a.concepto AS concepto, a.descripcion AS descripcion,
-  a.justificar AS justificar, strftime('%d/%m/%Y', a.fecha) AS fecha, CAST(strftime('%Y', a.fecha) AS INTEGER) AS ayo
-FROM ausentismos a
+  a.justificar AS justificar, strftime('%d/%m/%Y', a.fecha) AS fecha, CAST(strftime('%Y', a.fecha) AS INTEGER) AS ayo,
+  a.codigo AS codigo, trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, '')) AS nombre
+FROM ausentismos a JOIN empleados e ON e.empresa = a.empresa AND e.codigo = a.codigo
 WHERE a.empresa = CAST(@empresa AS INTEGER) AND a.codigo = CAST(@codigo AS INTEGER)
   AND (upper(trim(@filtro)) = 'T' OR a.fecha BETWEEN
        substr(@fechade, 1, 4) || '-' || substr(@fechade, 5, 2) || '-' || substr(@fechade, 7, 2) AND
@@ -71,8 +72,9 @@ GO
 
 CREATE OR ALTER PROCEDURE dbo.peListadoTiempoExtra @empresa varchar(20), @codigo varchar(20), @filtro varchar(1), @fechade varchar(8), @fechaa varchar(8), @afiliacion varchar(20) = '' AS
 SELECT t.periodo AS periodo, CAST(strftime('%m', t.fecha) AS INTEGER) AS mes, t.concepto AS concepto, t.descripcion AS descripcion,
-  t.horas AS horas, strftime('%d/%m/%Y', t.fecha) AS fecha, CAST(strftime('%Y', t.fecha) AS INTEGER) AS ayo
-FROM tiempo_extra t
+  t.horas AS horas, strftime('%d/%m/%Y', t.fecha) AS fecha, CAST(strftime('%Y', t.fecha) AS INTEGER) AS ayo,
+  t.codigo AS codigo, trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, '')) AS nombre
+FROM tiempo_extra t JOIN empleados e ON e.empresa = t.empresa AND e.codigo = t.codigo
 WHERE t.empresa = CAST(@empresa AS INTEGER) AND t.codigo = CAST(@codigo AS INTEGER)
   AND (upper(trim(@filtro)) = 'T' OR t.fecha BETWEEN
        substr(@fechade, 1, 4) || '-' || substr(@fechade, 5, 2) || '-' || substr(@fechade, 7, 2) AND

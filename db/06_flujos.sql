@@ -5,11 +5,12 @@ WHERE empresa = CAST(@empresa AS INTEGER) AND TipoSol = CAST(@tipo AS INTEGER) O
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_AgregaFlujo @empresa varchar(20), @tipo varchar(5), @nombre varchar(100) AS
-INSERT INTO PortalEmpleadoFlujo (empresa, TipoSol, Nombre) VALUES (CAST(@empresa AS INTEGER), CAST(@tipo AS INTEGER), trim(@nombre))
+-- The name column keeps 100 characters, as its parameter does.
+INSERT INTO PortalEmpleadoFlujo (empresa, TipoSol, Nombre) VALUES (CAST(@empresa AS INTEGER), CAST(@tipo AS INTEGER), substr(trim(@nombre), 1, 100))
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortalEmpleado_ModificaNombreFlujo @tipo varchar(5), @idflujo varchar(20), @nombre varchar(100) AS
-UPDATE PortalEmpleadoFlujo SET Nombre = trim(@nombre) WHERE idflujo = CAST(@idflujo AS INTEGER) AND TipoSol = CAST(@tipo AS INTEGER)
+UPDATE PortalEmpleadoFlujo SET Nombre = substr(trim(@nombre), 1, 100) WHERE idflujo = CAST(@idflujo AS INTEGER) AND TipoSol = CAST(@tipo AS INTEGER)
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_ExtraePersonasAutorizar @empresa varchar(20), @tipo varchar(5), @idflujo varchar(20) AS
@@ -43,12 +44,18 @@ SELECT CAST(@empresa AS INTEGER), CAST(@tipo AS INTEGER), CAST(trim(@idflujo) AS
   COALESCE((SELECT max(orden) FROM PortalEmpleadoFlujoAprobador WHERE idflujo = CAST(trim(@idflujo) AS INTEGER)), 0) + 1
 GO
 
+-- Removing an approver closes the gap in the order within the same statement, so a flow is
+-- never left half renumbered.
+DROP TRIGGER IF EXISTS PortalFlujoAprobadorOrden;
+CREATE TRIGGER PortalFlujoAprobadorOrden AFTER DELETE ON PortalEmpleadoFlujoAprobador
+BEGIN
+  UPDATE PortalEmpleadoFlujoAprobador SET orden = orden - 1 WHERE idflujo = OLD.idflujo AND orden > OLD.orden;
+END;
+GO
+
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_EliminaAprobador @empresa varchar(20), @tipo varchar(5), @codigo varchar(20), @idflujo varchar(20) AS
--- Removes an approver and closes the gap in the order.
-DELETE FROM PortalEmpleadoFlujoAprobador WHERE idflujo = CAST(@idflujo AS INTEGER) AND codigo = CAST(@codigo AS INTEGER);
-UPDATE PortalEmpleadoFlujoAprobador SET orden = (SELECT count(*) FROM PortalEmpleadoFlujoAprobador b
-  WHERE b.idflujo = PortalEmpleadoFlujoAprobador.idflujo AND b.orden <= PortalEmpleadoFlujoAprobador.orden)
-WHERE idflujo = CAST(@idflujo AS INTEGER)
+-- Requests already filed keep their steps: only the flow changes.
+DELETE FROM PortalEmpleadoFlujoAprobador WHERE idflujo = CAST(@idflujo AS INTEGER) AND codigo = CAST(@codigo AS INTEGER)
 GO
 
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_SolicitudNuevoOrdenPorRegistro @empresa varchar(20), @tipo varchar(5), @codigo varchar(20), @orden varchar(10), @idflujo varchar(20) AS

@@ -305,8 +305,8 @@ INSERT INTO ausentismos (empresa, codigo, fecha, dias, concepto, descripcion, ju
 SELECT e.empresa, e.codigo, date(p.fch_inicio, '+1 days'),
   CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 1 WHEN 1 THEN 3 ELSE 1 END,
   CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FI' WHEN 1 THEN 'INC' ELSE 'PCG' END,
-  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FALTA INJUSTIFICADA' WHEN 1 THEN 'INCAPACIDAD POR ENFERMEDAD GENERAL' ELSE 'PERMISO CON GOCE DE SUELDO' END,
-  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'NO' WHEN 1 THEN 'SI - INCAPACIDAD IMSS' ELSE 'SI - AUTORIZADO POR SUPERVISOR' END
+  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'FALTA INJUSTIFICADA' WHEN 1 THEN 'INCAPACIDAD POR ENFERMEDAD' ELSE 'PERMISO CON GOCE DE SUELDO' END,
+  CASE (e.codigo + p.periodo) % 3 WHEN 0 THEN 'NO' WHEN 1 THEN 'SI - INCAPACIDAD IMSS' ELSE 'SI - AUTORIZADO' END
 FROM empleados e JOIN llaves l ON l.empresa = e.empresa AND l.codigo = e.codigo
 JOIN periodos p ON p.empresa = e.empresa AND p.tiponom = l.tiponom AND p.clase = 'NOR' AND p.cerrado = 'S'
 WHERE (e.codigo * 3 + p.periodo * 5) % CASE l.tiponom WHEN 1 THEN 17 ELSE 8 END = 0 AND p.fch_inicio >= e.fchalta
@@ -421,7 +421,8 @@ HAVING sum(CASE WHEN d.tipo = 'P' THEN d.importe END) > 0;
 DELETE FROM PortalDemoRecibosBase;
 GO
 
--- Training, loans and salary/social-security movements for the reports screen.
+-- Training, loans and salary/social-security movements for the reports screen; the first
+-- employee of each company has loans of the three kinds.
 INSERT INTO cursos (empresa, codigo, fecha, curso, horas, instructor)
 SELECT e.empresa, e.codigo, date(e.fchalta, '+' || (30 + n * 200) || ' days'),
   CASE (e.codigo + n) % 5 WHEN 0 THEN 'INDUCCIÓN A LA EMPRESA' WHEN 1 THEN 'SEGURIDAD E HIGIENE EN EL TRABAJO' WHEN 2 THEN 'PRIMEROS AUXILIOS'
@@ -432,13 +433,13 @@ WHERE date(e.fchalta, '+' || (30 + n * 200) || ' days') <= date('now');
 
 INSERT INTO prestamos (empresa, codigo, clase, folio, fecha, importe, descuento, saldo)
 SELECT e.empresa, e.codigo, 'INF', 'INF-' || printf('%010d', e.codigo * 37), date('now', '-2 years'), 185000, CASE l.tiponom WHEN 1 THEN 350 ELSE 750 END, 142350.50
-FROM empleados e JOIN llaves l ON l.empresa = e.empresa AND l.codigo = e.codigo WHERE e.codigo % 6 = 0
+FROM empleados e JOIN llaves l ON l.empresa = e.empresa AND l.codigo = e.codigo WHERE e.codigo % 6 = 0 OR e.codigo % 100000 = 1
 UNION ALL
 SELECT e.empresa, e.codigo, 'FDA', 'FDA-' || printf('%06d', e.codigo), date('now', '-5 months'), round(e.sueldo_diario * 20, 2), round(e.sueldo_diario * 2, 2), round(e.sueldo_diario * 12, 2)
 FROM empleados e WHERE e.codigo % 4 = 1 AND e.empresa IN (1, 2)
 UNION ALL
 SELECT e.empresa, e.codigo, 'OTR', 'PER-' || printf('%06d', e.codigo), date('now', '-3 months'), 6000, 500, 4500
-FROM empleados e WHERE e.codigo % 5 = 2;
+FROM empleados e WHERE e.codigo % 5 = 2 OR e.codigo % 100000 = 1;
 
 INSERT INTO movimientos (empresa, codigo, clase, fecha, movimiento, sueldo_anterior, sueldo_nuevo)
 SELECT empresa, codigo, 'IMSS', fchalta, 'ALTA', 0, round(sueldo_diario * 1.0452, 2) FROM empleados
@@ -469,7 +470,12 @@ INSERT INTO PORTALEMPLEADOLOGO (idempresa, rutaImagen, rutaFirma) VALUES
 INSERT INTO PortalEmpleadoPoliticas (empresa, nombre, archivo) VALUES
 (1, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf'),
 (1, 'Política de Vacaciones y Permisos', 'demo/politica_vacaciones.pdf'),
-(2, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf');
+(2, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf'),
+-- Policies screen: two or three per company; the code of conduct lies beside the program.
+(1, 'Código de Conducta', 'Conducta.pdf'),
+(2, 'Código de Conducta', 'Conducta.pdf'),
+(3, 'Reglamento Interior de Trabajo', 'demo/reglamento_interior.pdf'),
+(3, 'Política de Vacaciones y Permisos', 'demo/politica_vacaciones.pdf');
 UPDATE PortalEmpleadoConfig SET emps_todas = 'N';
 GO
 

@@ -6,6 +6,7 @@
 
 #include "app/AppData.h"
 #include "toolkit/GuardedApplication.h"
+#include "toolkit/IdleLogout.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TFont.h"
@@ -52,6 +53,8 @@ int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
   // A folder where nothing can be written still starts; TIni says so once.
   TIni(QStringLiteral("config.ini")).SetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Tipo"), QStringLiteral("E"));
 
+  // A session walked away from ends by itself.
+  IdleLogout::Start();
   if (TForm* login = makeLogin ? makeLogin() : nullptr) login->Show();
   // Start-up timing (bench/): end here, once the login window is on screen.
   if (qEnvironmentVariableIsSet("PORTAL_SALIR_TRAS_LOGIN")) return 0;

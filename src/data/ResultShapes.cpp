@@ -38,4 +38,6 @@ bool Statement(const QString& statement) {
   return true;
 }
 
+bool Executed(const QString& statement) { return AppData.oAdo && AppData.oAdo->Execute(statement); }
+
 }  // namespace ResultShapes

@@ -23,6 +23,10 @@ std::shared_ptr<TQuery> OpenQuery(const QString& statement);
 // all; a statement the server rejects has been shown in the alert and still gives true.
 bool Statement(const QString& statement);
 
+// A statement through Execute that answers what the server did: false when it was rejected
+// (already shown in the alert) or could not be sent.
+bool Executed(const QString& statement);
+
 }  // namespace ResultShapes
 
 // What the listings of the time-and-absence screens return: the open query (printing) or the

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QFile>
 
+#include "data/SecretMask.h"
+
 namespace {
 
 QList<JournalEntry>& journal() {
@@ -37,8 +39,11 @@ void appendToLogFile(const JournalEntry& e) {
 namespace StatementJournal {
 
 void Record(const JournalEntry& entry) {
-  journal().append(entry);
-  appendToLogFile(entry);
+  JournalEntry kept = entry;
+  if (kept.kind == JournalEntry::Kind::Statement || kept.kind == JournalEntry::Kind::Query)
+    kept.statement = SecretMask::Masked(kept.statement);
+  journal().append(kept);
+  appendToLogFile(kept);
 }
 
 QList<JournalEntry> Entries() { return journal(); }

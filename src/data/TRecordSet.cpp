@@ -11,7 +11,9 @@ bool TRecordSet::Open(const QString& statement, const std::shared_ptr<TConnectio
     else out = connection->Execute(statement, true);
     if (!out.ok()) {
       error.subSystem = QStringLiteral("BD");
-      error.genCode = static_cast<int>(out.errors.first().native);
+      // The provider's own number is the error code shown in Error.log and the error window.
+      error.subCode = static_cast<int>(out.errors.first().native);
+      error.genCode = error.subCode;
       error.description = DescribeErrors(out.errors);
       error.operation = QStringLiteral("TRecordSet:Open");
       error.args = {statement};

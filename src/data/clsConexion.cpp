@@ -34,10 +34,12 @@ std::shared_ptr<TConnection> clsConexion::Valida() {
 
 std::shared_ptr<TConnection> clsConexion::Conexion() { return Valida(); }
 
-void clsConexion::Ejecuta(const QString& statement) {
+bool clsConexion::Ejecuta(const QString& statement) {
   const DbOutcome out = oOdbc ? oOdbc->Execute(statement)
                               : DbOutcome{{}, {{QString(), 0, QStringLiteral("Connection closed")}}, false};
-  if (!out.ok()) MsgStop(QStringLiteral("clsConexion:Ejecuta\r\n") + DescribeErrors(out.errors), kNotExecuted);
+  if (out.ok()) return true;
+  MsgStop(QStringLiteral("clsConexion:Ejecuta\r\n") + DescribeErrors(out.errors), kNotExecuted);
+  return false;
 }
 
 bool clsConexion::Desconectar() {

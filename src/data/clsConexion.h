@@ -22,6 +22,7 @@ class clsConexion {
   bool Conectar();
   std::shared_ptr<TConnection> Valida();    // Conectar when oOdbc is null, then oOdbc
   std::shared_ptr<TConnection> Conexion();  // the same
-  void Ejecuta(const QString& statement);
+  // False when the statement failed (after its stop box), so callers confirm only real writes.
+  bool Ejecuta(const QString& statement);
   bool Desconectar();
 };

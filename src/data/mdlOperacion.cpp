@@ -117,14 +117,13 @@ Rows mdlOperacion::obtenSolicitudesDeEmpleado(const QVariant& tipo, const QVaria
 }
 
 bool mdlOperacion::insertaFlujo(const QVariant& tipoSolicitud, const QVariant& nombreFlujo, const QVariant& empresa) {
-  ResultShapes::Statement(QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo ") + Held(empresa) + u',' +
-                          Trimmed(tipoSolicitud) + QStringLiteral(",'") + InQuotes(nombreFlujo) + u'\'');
-  return true;
+  return ResultShapes::Executed(QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo ") + Held(empresa) + u',' +
+                                Trimmed(tipoSolicitud) + QStringLiteral(",'") + InQuotes(nombreFlujo) + u'\'');
 }
 
 bool mdlOperacion::modificaFlujo(const QVariant& idSolicitud, const QVariant& idFlujo, const QVariant& nombreFlujo,
                                  const QVariant&) {
-  return ResultShapes::Statement(QStringLiteral(" exec dbo.PortalEmpleado_ModificaNombreFlujo  ") + Held(idSolicitud) +
+  return ResultShapes::Executed(QStringLiteral(" exec dbo.PortalEmpleado_ModificaNombreFlujo  ") + Held(idSolicitud) +
                                  u',' + Held(idFlujo) + QStringLiteral(",'") + InQuotes(nombreFlujo) + u'\'');
 }
 
@@ -149,7 +148,7 @@ Rows mdlOperacion::cargaEmpleadosDisponiblesAutorizar(const QVariant& tipoSolici
 
 bool mdlOperacion::AgregarSolicitar(const QVariant& empresa, const QVariant& idSolicitud, const QVariant& codigo,
                                     const QVariant& idFlujo) {
-  return ResultShapes::Statement(QStringLiteral(" exec dbo.PortaEmpleado_AgregaAsolicitar  ") + Held(empresa) + u',' +
+  return ResultShapes::Executed(QStringLiteral(" exec dbo.PortaEmpleado_AgregaAsolicitar  ") + Held(empresa) + u',' +
                                  Held(idSolicitud) + u',' + Held(codigo) + QStringLiteral(",'") + InQuotes(idFlujo) +
                                  u'\'');
 }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <mutex>
 
+#include <sys/socket.h>
+
 #include "mail/MailText.h"
 #include "mail/SmtpFailure.h"
 
@@ -14,6 +16,18 @@ namespace {
 
 constexpr int kMaxConnectSeconds = 30;
 constexpr int kImplicitTlsPort = 465;
+// What the system may hold of the message before the link takes it. Kept small so that the
+// send's progress is the link's own: a large buffer would take the whole attachment at once and
+// leave the wait for the server's reply to cover the slow transfer.
+constexpr int kSendBufferBytes = 64 * 1024;
+
+int limitSendBuffer(void*, curl_socket_t socket, curlsocktype purpose) {
+  if (purpose == CURLSOCKTYPE_IPCXN) {
+    const int size = kSendBufferBytes;
+    setsockopt(socket, SOL_SOCKET, SO_SNDBUF, &size, sizeof size);
+  }
+  return CURL_SOCKOPT_OK;
+}
 
 void initCurlOnce() {
   static std::once_flag once;
@@ -156,10 +170,15 @@ int SmtpMail::SendMail() {
   const QByteArray caFile = qgetenv(CaFileVariable);
   if (!caFile.isEmpty()) curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
 
+  // The time-out bounds each connection attempt and each wait of its conversation, not the
+  // whole send: a large attachment on a slow link goes on as long as bytes keep moving, and a
+  // conversation that stops moving for the time-out ends. An unreachable server fails fast.
   const int timeout = Timeout > 0 ? Timeout : 120;
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT, static_cast<long>(timeout));
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(std::min(timeout, kMaxConnectSeconds)));
   curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(timeout));
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(timeout));
+  curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &limitSendBuffer);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
 

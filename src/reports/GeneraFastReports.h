@@ -15,8 +15,8 @@ struct ReportVariable {
 };
 using ReportVariables = QList<ReportVariable>;
 
-// Previews the report (or opens the template editor). `aData`: pairs registered before
-// `oDataRecordset`; the portal passes none.
+// Previews the report (or opens the template editor). `aData`, when given, is registered
+// pair by pair instead of `oDataRecordset`, which is then left out; the portal passes none.
 bool GeneraFastReports(const QString& cFileReport, const ReportSource& aData, const ReportSource& oDataRecordset,
                        bool lActivaDesign = false, const ReportVariables& aVariables = {});
 

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 struct PageItem {
-  enum class Kind { Text, Picture, Line, Rect, MissingPicture };
+  enum class Kind { Text, Picture, Line, Rect, MissingPicture, Qr };
   Kind kind = Kind::Text;
   QRectF rect;              // mm on the page; a line runs from topLeft to bottomRight
   // Text
@@ -29,6 +29,9 @@ struct PageItem {
   // Picture
   QImage image;
   QString source;           // the path asked for (shown when it cannot be read)
+  // QR code: modules row by row, `qrWidth` to a side; true is dark (drawn in `color`)
+  QList<bool> qrModules;
+  int qrWidth = 0;
 };
 
 struct ReportPage {

@@ -5,6 +5,7 @@
 #include <QTime>
 #include <cmath>
 
+#include "reports/QrCode.h"
 #include "reports/ReportFormat.h"
 #include "reports/TextMetrics.h"
 
@@ -274,6 +275,9 @@ void ReportLayout::PlaceRendered(Rendered r) {
         tail.firstBaseline = tail.padding + TextMetrics::AscentMm(tail.font);
         if (!item.lines.isEmpty()) here << item;
         if (!tail.lines.isEmpty()) rest.items << tail;
+      } else if (item.kind == PageItem::Kind::Qr) {  // a code is never cut: it goes on whole
+        item.rect.moveTop(0);
+        rest.items << item;
       } else {  // frames and pictures: the part on each side of the cut
         PageItem tail = item;
         item.rect.setBottom(cut);
@@ -411,6 +415,24 @@ ReportLayout::Rendered ReportLayout::Render(const ReportBand& band) {
         item.borderWidth = o->borderWidth;
         item.fill = o->fill;
         break;
+      case ReportObject::Kind::Qr: {
+        const QString content = Expr::Print(Evaluate(o->expr));
+        if (content.trimmed().isEmpty()) continue;  // nothing to encode: nothing printed
+        QrCode::Symbol symbol;
+        QString why;
+        if (!QrCode::Encode(content, o->qrLevel, symbol, why)) {
+          const QString problem = QStringLiteral("Código QR no generado: %1").arg(why);
+          if (!m_problems.contains(problem)) m_problems << problem;
+          continue;
+        }
+        item.kind = PageItem::Kind::Qr;
+        item.rect = o->rect.translated(0, shift);
+        item.color = o->color;
+        item.qrWidth = symbol.width;
+        item.qrModules = symbol.modules;
+        item.source = content;
+        break;
+      }
       case ReportObject::Kind::Picture: {
         const QString path = Expr::Print(Evaluate(o->expr)).trimmed();
         if (path.isEmpty()) continue;  // no picture configured: nothing printed

@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 
 namespace {
@@ -47,6 +48,26 @@ void PaintMissingPicture(QPainter& p, const PageItem& item, const QRectF& r, dou
              QStringLiteral("Imagen no encontrada:\n%1").arg(QFileInfo(item.source).fileName()));
 }
 
+// Dark modules as filled squares, joined along each row, so the code stays sharp at any size.
+void PaintQr(QPainter& p, const PageItem& item, const QRectF& r) {
+  if (item.qrWidth <= 0) return;
+  const double m = std::min(r.width(), r.height()) / item.qrWidth;
+  QPainterPath path;
+  path.setFillRule(Qt::WindingFill);
+  for (int y = 0; y < item.qrWidth; ++y) {
+    for (int x = 0; x < item.qrWidth;) {
+      if (!item.qrModules.value(y * item.qrWidth + x)) { ++x; continue; }
+      int end = x;
+      while (end < item.qrWidth && item.qrModules.value(y * item.qrWidth + end)) ++end;
+      path.addRect(QRectF(r.left() + x * m, r.top() + y * m, (end - x) * m, m));
+      x = end;
+    }
+  }
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.fillPath(path, item.color);
+  p.setRenderHint(QPainter::Antialiasing, true);
+}
+
 }  // namespace
 
 namespace ReportPainter {
@@ -80,6 +101,7 @@ void PaintPage(QPainter& p, const ReportDocument& doc, int page) {
         break;
       }
       case PageItem::Kind::MissingPicture: PaintMissingPicture(p, item, r, k); break;
+      case PageItem::Kind::Qr: PaintQr(p, item, r); break;
     }
   }
   p.restore();

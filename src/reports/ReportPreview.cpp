@@ -1,13 +1,28 @@
 #include "reports/ReportPreview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "reports/ReportMessages.h"
 #include "reports/ReportPainter.h"
+
+namespace {
+
+// Whether the action is the preview's own of that (untranslated) text.
+bool isAction(QAction* a, const char* text) {
+  const QString shown = QString(a->text()).remove(u'&');
+  return shown == QCoreApplication::translate("QPrintPreviewDialog", text).remove(u'&') ||
+         shown == QString::fromLatin1(text);
+}
+
+}  // namespace
 
 ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QWidget* parent)
     : QPrintPreviewDialog(parent), m_doc(doc), m_title(title) {
@@ -17,12 +32,57 @@ ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QW
   setWindowTitle(QStringLiteral("Vista previa - %1").arg(title));
   connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::Paint);
   if (auto* bar = findChild<QToolBar*>()) {
+    // Sized for a finger: large pictures, and every button at least kLadoMinimo on a side.
+    bar->setIconSize(QSize(kLadoMinimo - 8, kLadoMinimo - 8));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (QAction* a : bar->actions()) {
+      // The print button asks for a printer only; printing to a file would open a file chooser.
+      if (isAction(a, "Print")) {
+        a->disconnect(this);
+        a->setObjectName(QStringLiteral("actImprimir"));
+        connect(a, &QAction::triggered, this, &ReportPreview::AskAndPrint);
+      }
+      // The pages are laid out by the template: no orientation, page set-up or page modes,
+      // which also keeps every button on the bar at a finger's size.
+      for (const char* unused : {"Portrait", "Landscape", "Page setup", "Show single page", "Show facing pages",
+                                 "Show overview of all pages"})
+        if (isAction(a, unused)) a->setVisible(false);
+    }
     bar->addSeparator();
     QAction* save = bar->addAction(QStringLiteral("Guardar PDF"));
     save->setObjectName(QStringLiteral("actGuardarPDF"));
     connect(save, &QAction::triggered, this, &ReportPreview::AskAndSave);
+    QAction* close = bar->addAction(QStringLiteral("Cerrar"));
+    close->setObjectName(QStringLiteral("actCerrar"));
+    connect(close, &QAction::triggered, this, &QDialog::reject);
+    QFont big = bar->font();
+    big.setPointSize(13);
+    big.setBold(true);
+    for (QAction* a : bar->actions()) {
+      QWidget* w = bar->widgetForAction(a);
+      if (!w || a->isSeparator()) continue;
+      w->setMinimumSize(kLadoMinimo, kLadoMinimo);
+      if (a == save || a == close) {
+        if (auto* b = qobject_cast<QToolButton*>(w)) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        w->setFont(big);
+        w->setMinimumWidth(120);
+      }
+    }
+    // The page number box and the zoom list grow to a finger's height too.
+    for (QWidget* w : bar->findChildren<QWidget*>()) {
+      if (qobject_cast<QToolButton*>(w)) continue;
+      if (w->parentWidget() == bar || w->parentWidget()->parentWidget() == bar) w->setMinimumHeight(kLadoMinimo);
+    }
   }
-  resize(900, 700);
+  resize(1000, 700);
+}
+
+void ReportPreview::AskAndPrint() {
+  QPrintDialog dialog(printer(), this);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (auto* view = findChild<QPrintPreviewWidget*>()) view->print();
+  accept();
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -49,6 +109,7 @@ bool ReportPreview::SaveAs(const QString& path) {
 }
 
 void ReportPreview::AskAndSave() {
+  // The one file dialog of the portal; it starts in the program's folder.
   const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar PDF"),
                                                     QDir::current().filePath(m_title + QStringLiteral(".pdf")),
                                                     QStringLiteral("Documento PDF (*.pdf)"));

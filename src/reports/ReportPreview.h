@@ -1,6 +1,7 @@
 #pragma once
 // The engine's modal preview: the prepared pages on the printer's preview, from which the
-// user prints, or saves the document as a PDF file ("Guardar PDF").
+// user prints, saves the document as a PDF file ("Guardar PDF") or closes it ("Cerrar");
+// its controls are finger-sized.
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -16,9 +17,12 @@ class ReportPreview : public QPrintPreviewDialog {
   bool SaveAs(const QString& path);
   int PageCount() const { return static_cast<int>(m_doc.pages.size()); }
 
+  static constexpr int kLadoMinimo = 48;  // smallest side of a control a finger must hit
+
  private:
   void Paint(QPrinter* printer);
   void AskAndSave();
+  void AskAndPrint();
 
   ReportDocument m_doc;
   QString m_title;

@@ -160,6 +160,15 @@ class Builder {
       o.kind = ReportObject::Kind::Picture;
       o.rect = QRectF(Mm(n, "x"), Mm(n, "y"), Mm(n, "w"), Mm(n, "h"));
       o.expr = ParseText(n.attrs.value(QStringLiteral("src")), n.line);
+    } else if (n.name == u"qr") {
+      o.kind = ReportObject::Kind::Qr;
+      const double size = Mm(n, "size", 25);
+      o.rect = QRectF(Mm(n, "x"), Mm(n, "y"), size, size);
+      o.expr = ParseText(n.attrs.value(QStringLiteral("content")), n.line);
+      o.color = Color(n, "color", Qt::black);
+      const QString level = n.attrs.value(QStringLiteral("level"), QStringLiteral("M")).trimmed().toUpper();
+      if (level.size() == 1 && QStringLiteral("LMQH").contains(level)) o.qrLevel = level[0].toLatin1();
+      else m_t.problems << QStringLiteral("línea %1: nivel de corrección '%2' desconocido").arg(n.line).arg(level);
     } else if (n.name == u"text") {
       o.kind = ReportObject::Kind::Text;
       o.rect = QRectF(Mm(n, "x"), Mm(n, "y"), Mm(n, "w"), Mm(n, "h"));

@@ -20,6 +20,9 @@
 //   <picture x= y= w= h= src="[Logo]" [visible=]/>
 //   <line x1= y1= x2= y2= [width= color=]/>
 //   <rect x= y= w= h= [width= color= fill=]/>
+//   <qr x= y= size= content="text with [expressions]" [level="L|M|Q|H" color= visible=]/>
+//         a QR code of the content, `size` mm square, drawn as vector squares; nothing is
+//         printed when the content is empty
 #include <QColor>
 #include <QList>
 #include <QRectF>
@@ -31,10 +34,10 @@
 #include "reports/ReportExpr.h"
 
 struct ReportObject {
-  enum class Kind { Text, Picture, Line, Rect };
+  enum class Kind { Text, Picture, Line, Rect, Qr };
   Kind kind = Kind::Text;
   QRectF rect;          // mm inside the band; a line runs from topLeft to bottomRight
-  ExprPtr expr;         // the text, or the picture's path
+  ExprPtr expr;         // the text, the picture's path or the QR code's content
   ExprPtr visible;      // printed only when true (absent: always)
   QString family;
   double size = 9;
@@ -50,6 +53,7 @@ struct ReportObject {
   bool floats = false;  // moves down by the growth of stretching objects above it
   bool wrap = true;
   bool shrink = false;  // a text that does not fit its box is printed smaller until it does
+  char qrLevel = 'M';   // error correction of a QR code: L, M, Q or H
 };
 
 struct ReportBand {

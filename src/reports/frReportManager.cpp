@@ -140,6 +140,8 @@ bool frReportManager::Guarded(const std::function<void()>& callback) {
     return true;
   } catch (const TError& e) {
     error = e;
+  } catch (const ErrorException& e) {  // raised by the program: keeps its subsystem, code and operation
+    error = e.error();
   } catch (const std::exception& e) {
     error.subSystem.clear();
     error.description = QString::fromLocal8Bit(e.what());

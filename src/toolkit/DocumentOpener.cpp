@@ -1,44 +1,34 @@
 #include "toolkit/DocumentOpener.h"
 
-#include <QDesktopServices>
-#include <QDir>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
+#include <QImageReader>
+#include <QPointer>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QUrl>
 #include <memory>
 #include <signal.h>
 #include <unistd.h>
 #include <vector>
 
+#include "toolkit/MsgBox.h"
+#include "toolkit/TVisorDocumento.h"
+
 namespace {
 
-std::vector<std::unique_ptr<QProcess>>& viewers() {
+std::vector<std::unique_ptr<QProcess>>& processes() {
   static std::vector<std::unique_ptr<QProcess>> list;
   return list;
 }
 
-// The Exec line of the desktop entry that handles this MIME type, or empty.
-QString desktopExec(const QString& mime) {
-  QProcess query;
-  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime});
-  if (!query.waitForFinished(3000)) return QString();
-  const QString entry = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
-  if (entry.isEmpty()) return QString();
-  for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
-    QFile f(QDir(dir).filePath(entry));
-    if (!f.open(QIODevice::ReadOnly)) continue;
-    for (const QByteArray& line : f.readAll().split('\n'))
-      if (line.startsWith("Exec=")) return QString::fromUtf8(line.mid(5)).trimmed();
-  }
-  return QString();
+QList<QPointer<TVisorDocumento>>& windows() {
+  static QList<QPointer<TVisorDocumento>> list;
+  return list;
 }
 
 // Splits a command line into words, respecting double quotes; "%f"-style codes take the file.
 QStringList commandFor(const QString& command, const QString& file) {
-  QStringList words = QProcess::splitCommand(command);
+  const QStringList words = QProcess::splitCommand(command);
   bool placed = false;
   QStringList out;
   for (const QString& w : words) {
@@ -56,8 +46,49 @@ QStringList commandFor(const QString& command, const QString& file) {
 }
 
 void prune() {
-  auto& list = viewers();
-  std::erase_if(list, [](const std::unique_ptr<QProcess>& p) { return p->state() == QProcess::NotRunning; });
+  std::erase_if(processes(), [](const std::unique_ptr<QProcess>& p) { return p->state() == QProcess::NotRunning; });
+  windows().removeIf([](const QPointer<TVisorDocumento>& w) { return w.isNull() || !w->isVisible(); });
+}
+
+bool startExternal(const QString& command, const QString& file) {
+  const QStringList words = commandFor(command, file);
+  if (words.isEmpty()) return false;
+  auto process = std::make_unique<QProcess>();
+  // Its own process group, so that closing it also closes what it started.
+  process->setChildProcessModifier([] { ::setsid(); });
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  process->start(words.first(), words.mid(1));
+  if (!process->waitForStarted(5000)) return false;
+  prune();
+  processes().push_back(std::move(process));
+  return true;
+}
+
+bool isPicture(const QString& file) {
+  return !QImageReader::imageFormat(file).isEmpty();
+}
+
+bool isPdf(const QString& file) {
+  QFile f(file);
+  if (f.open(QIODevice::ReadOnly) && f.peek(1024).contains("%PDF-")) return true;
+  return QFileInfo(file).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0;
+}
+
+bool openInPortal(const QString& file) {
+  // The viewer belongs to the screen the employee is on, so that it stays usable above a
+  // modal screen and goes with it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = QApplication::activeWindow();
+  auto* viewer = TForm::New<TVisorDocumento>(owner);
+  if (!viewer->Abrir(file)) {
+    delete viewer;
+    MsgInfo(QStringLiteral("No se pudo abrir el documento."));
+    return false;
+  }
+  prune();
+  windows().append(viewer);
+  viewer->Show();
+  return true;
 }
 
 }  // namespace
@@ -66,25 +97,16 @@ namespace DocumentOpener {
 
 bool Open(const QString& path) {
   const QString file = QFileInfo(path).absoluteFilePath();
-  if (!QFileInfo::exists(file)) return false;
-  QString command = qEnvironmentVariable("PORTAL_DOCUMENT_VIEWER");
-  if (command.isEmpty()) command = desktopExec(QMimeDatabase().mimeTypeForFile(file).name());
-  if (command.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-
-  const QStringList words = commandFor(command, file);
-  auto process = std::make_unique<QProcess>();
-  // Its own process group, so that closing it also closes what it started.
-  process->setChildProcessModifier([] { ::setsid(); });
-  process->setProcessChannelMode(QProcess::ForwardedChannels);
-  process->start(words.first(), words.mid(1));
-  if (!process->waitForStarted(5000)) return false;
-  prune();
-  viewers().push_back(std::move(process));
-  return true;
+  if (!QFileInfo(file).isFile()) return false;
+  const QString command = qEnvironmentVariable("PORTAL_DOCUMENT_VIEWER").trimmed();
+  if (!command.isEmpty()) return startExternal(command, file);
+  if (isPicture(file) || isPdf(file)) return openInPortal(file);
+  MsgInfo(QStringLiteral("No hay un visor configurado para este tipo de archivo."));
+  return false;
 }
 
 void CloseAll() {
-  for (auto& p : viewers()) {
+  for (auto& p : processes()) {
     if (p->state() == QProcess::NotRunning) continue;
     const auto pid = static_cast<pid_t>(p->processId());
     ::kill(-pid, SIGTERM);
@@ -93,12 +115,26 @@ void CloseAll() {
       p->waitForFinished(2000);
     }
   }
-  viewers().clear();
+  processes().clear();
+  const auto open = windows();
+  windows().clear();
+  for (const auto& w : open) {
+    if (!w) continue;
+    w->hide();
+    w->deleteLater();
+  }
 }
 
 int RunningCount() {
   prune();
-  return static_cast<int>(viewers().size());
+  return static_cast<int>(processes().size() + windows().size());
+}
+
+QList<TVisorDocumento*> Viewers() {
+  prune();
+  QList<TVisorDocumento*> out;
+  for (const auto& w : windows()) out.append(w.data());
+  return out;
 }
 
 }  // namespace DocumentOpener

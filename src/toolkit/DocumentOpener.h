@@ -1,19 +1,29 @@
 #pragma once
-// Opens documents with the desktop's viewer and keeps track of the viewers it started,
-// so that closing a screen or logging out can close them before their files are deleted.
+// Opens documents and keeps track of every viewer it opened, so that closing a screen or
+// logging out closes them before their files are deleted.
+//
+// PDFs and pictures open in the portal's own viewer (TVisorDocumento). A site that wants an
+// external viewer names its command in PORTAL_DOCUMENT_VIEWER ("%f" stands for the file);
+// such a viewer is started in a process group of its own and closed with it. Any other file
+// type without a configured viewer gets a message, and nothing is started.
+#include <QList>
 #include <QString>
+
+class TVisorDocumento;
 
 namespace DocumentOpener {
 
-// Starts the viewer for the file. The viewer is the command in PORTAL_DOCUMENT_VIEWER
-// ("%f" stands for the file) or the desktop's default application for the file's type;
-// without either, the desktop opener is asked (such a viewer is not tracked).
+// False when the file is missing or cannot be shown (the reason already told the user,
+// except for a missing file, which the caller reports).
 bool Open(const QString& path);
 
-// Closes every viewer this program started that is still running.
+// Closes every viewer this program opened that is still open.
 void CloseAll();
 
-// Viewers started by this program that are still running.
+// Viewers opened by this program that are still open (windows and processes).
 int RunningCount();
+
+// The portal's own viewer windows still open, oldest first.
+QList<TVisorDocumento*> Viewers();
 
 }  // namespace DocumentOpener

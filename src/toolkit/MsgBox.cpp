@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "toolkit/IdleLogout.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TextUtil.h"
 
@@ -30,6 +31,8 @@ bool show(MsgKind kind, const QVariant& value, const QString& rawTitle) {
   const QString title = titleOrApp(rawTitle);
   const bool defaultYes = kind != MsgKind::NoYes;
   auto& s = seam();
+  // While an idle session is being closed no box waits for an answer: questions take No.
+  if (IdleLogout::Closing()) return kind == MsgKind::Info || kind == MsgKind::Stop || kind == MsgKind::Alert;
   if (s.capturing) {
     s.shown.append({kind, title, text});
     if (kind != MsgKind::YesNo && kind != MsgKind::NoYes) return true;

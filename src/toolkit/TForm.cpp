@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "toolkit/IdleLogout.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TApplication.h"
 
@@ -162,6 +163,11 @@ void TForm::Show() {
 void TForm::ShowModal() {
   QPointer<TForm> self(this);
   QPointer<QWidget> opener = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+  // An idle session is being closed: nothing new opens.
+  if (IdleLogout::Closing()) {
+    deleteLater();
+    return;
+  }
   setWindowModality(Qt::ApplicationModal);
   if (modalHook()) {
     showWindow();
@@ -172,7 +178,9 @@ void TForm::ShowModal() {
     if (self && isVisible()) {
       QEventLoop loop;
       m_loop = &loop;
+      IdleLogout::ModalLoopStarted();
       loop.exec(QEventLoop::DialogExec);
+      IdleLogout::ModalLoopEnded();
       if (self) m_loop = nullptr;
     }
   }

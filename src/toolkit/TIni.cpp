@@ -4,7 +4,9 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStringConverter>
+#include <functional>
 
+#include "toolkit/IniWriteSeam.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -71,7 +73,14 @@ QString valueOf(const QString& line) {
   return v;
 }
 
+std::function<bool(const QString&)>& beforeReplace() {
+  static std::function<bool(const QString&)> hook;
+  return hook;
+}
+
 }  // namespace
+
+void IniWriteSeam::SetBeforeReplace(std::function<bool(const QString& file)> hook) { beforeReplace() = std::move(hook); }
 
 TIni::TIni(QString file) : m_file(std::move(file)) {}
 
@@ -168,8 +177,18 @@ bool TIni::SetEntry(const QString& section, const QString& key, const QVariant& 
   QByteArray bytes = t.utf8 ? all.toUtf8() : Text::ToCp1252(all);
   if (t.bom) bytes.prepend("\xEF\xBB\xBF");
 
-  QFile f(m_file);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()) return true;
+  // The new contents go to a temporary file beside the old one, which is replaced in one
+  // rename: an interrupted write leaves the previous file whole, in its encoding and line ends.
+  QSaveFile f(m_file);
+  f.setDirectWriteFallback(false);
+  if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) {
+    if (beforeReplace() && !beforeReplace()(m_file)) {
+      f.cancelWriting();
+      f.commit();
+      return false;
+    }
+    if (f.commit()) return true;
+  }
 
   static QSet<QString> reported;
   if (!reported.contains(m_file)) {

@@ -1,6 +1,9 @@
 // The direct connection, its recordsets and the administrator account check.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include "support/QtPrinters.h"
 
 #include "DataFixture.h"
@@ -111,6 +114,38 @@ TEST_F(DirectConnection, FailedOpenIsShownOnceAndNotRetried) {
   EXPECT_TRUE(handled.first().canRetry);
 }
 
+TEST_F(DirectConnection, TheProvidersErrorNumberIsTheErrorCodeOfLogAndWindow) {
+  clsConexion cnx;
+  const auto conn = cnx.Conexion();
+  ASSERT_TRUE(conn->IsOpen());
+  ASSERT_TRUE(conn->Execute(QStringLiteral("create table unicos (clave int primary key)"), false).ok());
+  ASSERT_TRUE(conn->Execute(QStringLiteral("insert into unicos values (1)"), false).ok());
+  struct Case {
+    const char* statement;
+    int code;  // the engine's own number for the failure
+  };
+  const Case cases[] = {
+      {"select * from nohay", 1},                        // no such table
+      {"insert into unicos values (1)", 1555},           // primary key already there
+      {"exec NoExisteProcedimiento 1", 2812},            // unknown procedure
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.statement);
+    handled.clear();
+    TRecordSet rs;
+    EXPECT_FALSE(rs.Open(QString::fromLatin1(c.statement), conn));
+    ASSERT_EQ(handled.size(), 1);
+    EXPECT_EQ(handled.first().subCode, c.code);
+    QFile log(QStringLiteral("Error.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Código de error\\s*:\\s*%1\\n").arg(c.code))))
+        << text.toStdString();
+    const QString window = ErrorSys::Message(handled.first(), {});
+    EXPECT_TRUE(window.contains(QStringLiteral("Error BD/%1  ").arg(c.code))) << window.toStdString();
+  }
+}
+
 TEST_F(DirectConnection, EmptyConfigIsReportedNotCrashed) {
   QFile::remove(QStringLiteral("config.ini"));
   clsConexion cnx;
@@ -152,13 +187,14 @@ TEST_F(AdministratorAccount, LoginComparesScrambledPasswords) {
     bool expected;
     const char* statement;
   };
+  // The journal keeps the scrambled password masked.
   const Case cases[] = {
-      {"Administrador", "abc", true, " Select usuario from usuarios  where usuario='Administrador' and password='jjm'"},
-      {"Administrador", "abd", false, " Select usuario from usuarios  where usuario='Administrador' and password='jjn'"},
-      {"O'Brien", "abc", true, " Select usuario from usuarios  where usuario='O''Brien' and password='jjm'"},
-      {"vacio", "", true, " Select usuario from usuarios  where usuario='vacio' and password=''"},
-      {"Administrador", "", false, " Select usuario from usuarios  where usuario='Administrador' and password=''"},
-      {"x' or '1'='1", "x", false, " Select usuario from usuarios  where usuario='x'' or ''1''=''1' and password='\x81'"},
+      {"Administrador", "abc", true, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"Administrador", "abd", false, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"O'Brien", "abc", true, " Select usuario from usuarios  where usuario='O''Brien' and password='***'"},
+      {"vacio", "", true, " Select usuario from usuarios  where usuario='vacio' and password='***'"},
+      {"Administrador", "", false, " Select usuario from usuarios  where usuario='Administrador' and password='***'"},
+      {"x' or '1'='1", "x", false, " Select usuario from usuarios  where usuario='x'' or ''1''=''1' and password='***'"},
   };
   for (const Case& c : cases) {
     StatementJournal::Clear();

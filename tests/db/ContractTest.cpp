@@ -49,7 +49,12 @@ QList<Sent> Statements() {
                                        " and c.idcatalogo = h.idcatalogo  and h.idparentesco = 3 ", 1, {1}},
       {"ExistePadre", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
                                       " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 1 ", 2, {1}},
+      {"ExisteMadre", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
+                                      " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 2 ", 2, {1}},
+      {"ExisteConyuge", Kind::Rows, " select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= " + C + " and c.empresa= " + E +
+                                        " and c.idcatalogo = p.idcatalogo  and p.idparentesco = 5 ", 2, {1}},
       {"IdCatalogo", Kind::Rows, " select idcatalogo from rhcatalogo   where empresa=" + E + " and codigo=" + C, 1, {1}},
+      {"IdCatalogoHijos", Kind::Rows, " select idcatalogo  from rhcatalogo where empresa= " + E + " and codigo=" + C, 1, {1}},
       {"SiguienteFamiliar", Kind::Rows, " select isnull(max(id_familia),0) from rhfamiliar", 1, {1}},
       {"GuardaDatos", Kind::Write, " update datosemps set  domicilio='AV. JUÁREZ 100', colonia='CENTRO', edocivil='C', poblacion='NUEVO LEÓN',"
                                    " municipio='MONTERREY', localidad='MONTERREY', codpostal='64000', telefono='8112345678',"
@@ -62,6 +67,12 @@ QList<Sent> Statements() {
       {"AgregaHijo", Kind::Write, " INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(90002,'LUCÍA GARCÍA',1,3,'20150312')"},
       {"CorrigeHijo", Kind::Write, "update rhfamiliar set nombre='LUCÍA GARCÍA VALDEZ', fch_nac='20150313' where id_familia='90002' and Idcatalogo=1"},
       {"BorraHijo", Kind::Write, "Delete from rhfamiliar   where id_familia=90002 and idcatalogo=1"},
+      // Employee data: a status outside the five words keeps its code; ids are written whole.
+      {"GuardaDatosSinEdoCivil", Kind::Write, " update datosemps set  domicilio='CALLE 5 DE MAYO 12-\"A\"', colonia='CENTRO',"
+                                              " poblacion='NUEVO LEÓN', municipio='MONTERREY', localidad='MONTERREY', codpostal='64000',"
+                                              " telefono='8112345678', email='juan@demo.local' where codigo='1' and empresa=1"},
+      {"AgregaHijoNumeroLargo", Kind::Write, " INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco,fch_nac) values(123456,"
+                                             "'ANA O''HARA',       1,3,'20150312')"},
       {"Estados", Kind::Rows, "select idestados, edtado from rhestados ", 2, {1, 2}},
       {"InformacionNomina", Kind::Rows,
        " select e.nombre, e.ap_paterno, e.ap_materno , e.rfcalfa, e.rfcnum,  e.rfchomo, e.curp, e.afiliacion, e.digvera, t.ocupacion, t.actividad,   "
@@ -93,8 +104,8 @@ QList<Sent> Statements() {
       {"Vacaciones", Kind::Rows, " exec peListadoVacacionesPantalla " + E + "," + C + ",'T','20240101','20261231','110001'", 11,
        {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
       {"VacacionesFechas", Kind::Rows, " exec peListadoVacacionesPantalla " + E + "," + C + ",'F','20000101','20991231','110001'", 11, {3}},
-      {"Ausentismos", Kind::Rows, " exec peListadoAusentismo " + E + ",        10,'T','20240101','20261231','120010'", 6, {1, 2, 3, 4, 5, 6}},
-      {"TiempoExtra", Kind::Rows, " exec peListadoTiempoExtra " + E + ",        10,'T','20240101','20261231','120010'", 6, {1, 2, 3, 4, 5, 6}},
+      {"Ausentismos", Kind::Rows, " exec peListadoAusentismo " + E + ",        10,'T','20240101','20261231','120010'", 9, {1, 2, 3, 4, 5, 6, 8, 9}},
+      {"TiempoExtra", Kind::Rows, " exec peListadoTiempoExtra " + E + ",        10,'T','20240101','20261231','120010'", 9, {1, 2, 3, 4, 5, 6, 8, 9}},
       {"AnualVacaciones", Kind::Rows, "EXECUTE GetAbsentimsForYear 1,10,2025", 2, {1}},
       {"OpcionVacaciones", Kind::Rows, "exec peCargaOpcionVacaciones " + E, 1, {1}},
       {"SaldoVacaciones", Kind::Rows, "exec dbo.Fun_P_Catalogos  @nEmpresa=" + E + ", @cCatalogo= '[Catalogo GENERAL DE VACACIONES]' , @nCodigo=" +
@@ -148,6 +159,18 @@ QList<Sent> Statements() {
       {"ReporteInformacion", Kind::Rows, " exec peInformacionGeneral 1," + C, 35, {3}},
       {"EmpresasEscritorio", Kind::Rows, "exec dbo.PortalEmpleado_EmpresasEscritorio " + C + ",'" + pwd + "'", 12, {1, 12}},
       {"Politicas", Kind::Rows, " exec PortalEmpleadoListadoPoliticas " + E, 4, {2, 3, 4}},
+      // Reports screen documents as the screen sends them: the company as held, the employee
+      // who has rows for all ten.
+      {"PantallaReportes1", Kind::Rows, " exec peInformacionGeneral " + E + "," + C, 35, {2, 3, 7}},
+      {"PantallaReportes2", Kind::Rows, " exec peCursosPorTrabajador " + E + "," + C, 5, {1, 2, 3}},
+      {"PantallaReportes3", Kind::Rows, " exec peConstanciaTrabajo " + E + "," + C, 12, {2, 4, 8}},
+      {"PantallaReportes4", Kind::Rows, " exec peSolicitudVacaciones " + E + "," + C, 12, {2, 3, 6}},
+      {"PantallaReportes5", Kind::Rows, " exec peConstanciaAntiguedad " + E + "," + C, 8, {2, 3, 4}},
+      {"PantallaReportes6", Kind::Rows, " exec pePrestamoInfonavit " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes7", Kind::Rows, " exec peFondoDEAhorro " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes8", Kind::Rows, " exec pePrestamosOtrasDeducciones " + E + "," + C, 6, {2, 4, 6}},
+      {"PantallaReportes9", Kind::Rows, " exec peMovimientosIMSS " + E + "," + C, 5, {2, 3, 5}},
+      {"PantallaReportes10", Kind::Rows, " exec peMovimientosSueldo " + E + "," + C, 5, {2, 3, 5}},
       // Administrator screen.
       {"Empresas", Kind::Rows, "exec peCargaListadoEmpresas ", 2, {1, 2}},
       {"GuardaOpcionVacaciones", Kind::Write, " exec PortalEmpleadoGuardaConfiguracionVacaciones " + E + ",3"},
@@ -162,6 +185,12 @@ QList<Sent> Statements() {
       {"MantenimientoConsolidar", Kind::Write, "exec PortaEmpleado_MantenimientoConsolidar 1,5"},
       {"Excepciones", Kind::Rows, " exec PortalEmpleadoListadoConsolidar 1 ", 3, {1, 2, 3}},
       {"Consolidar", Kind::Write, "update PortalEmpleadoConfig set emps_todas='S'"},
+      // The CFDI stamp the receipt templates print, in the columns after the ones the screens read.
+      {"DetalleReciboTimbre", Kind::Rows, "exec pePortalPatronObtenDetalleRecibosFunU @nomina=40, @año=2025, @periodo=3, @codigo=" + C +
+                                              ", @tiponom=       4, @empresa=       1, @cUsuario='" + C + "'", 36,
+       {30, 31, 32, 33, 34, 35, 36}},
+      // Administrator screen: the all-companies receipts flag as the screen reads it.
+      {"LeeEmpresasTodas", Kind::Rows, "select emps_todas from PortalEmpleadoConfig", 1, {1}},
   };
 }
 

@@ -39,6 +39,7 @@ struct XmlTotals {
   double subTotal = 0, descuento = 0, total = 0, nominaPercepciones = 0, nominaDeducciones = 0;
   double percepciones = 0, deducciones = 0;  // sums of the concept elements
   QString uuid, receptor;
+  QString sello, noCertificado, selloCfd, selloSat, noCertificadoSat, fechaTimbrado;  // the stamp
 };
 
 XmlTotals ReadXml(const QString& xml) {
@@ -52,6 +53,8 @@ XmlTotals ReadXml(const QString& xml) {
       t.subTotal = a.value("SubTotal").toDouble();
       t.descuento = a.value("Descuento").toDouble();
       t.total = a.value("Total").toDouble();
+      t.sello = a.value("Sello").toString();
+      t.noCertificado = a.value("NoCertificado").toString();
     } else if (n == u"cfdi:Receptor") {
       t.receptor = a.value("Rfc").toString();
     } else if (n == u"nomina12:Nomina") {
@@ -63,6 +66,10 @@ XmlTotals ReadXml(const QString& xml) {
       t.deducciones += a.value("Importe").toDouble();
     } else if (n == u"tfd:TimbreFiscalDigital") {
       t.uuid = a.value("UUID").toString();
+      t.selloCfd = a.value("SelloCFD").toString();
+      t.selloSat = a.value("SelloSAT").toString();
+      t.noCertificadoSat = a.value("NoCertificadoSAT").toString();
+      t.fechaTimbrado = a.value("FechaTimbrado").toString();
     }
   }
   EXPECT_FALSE(r.hasError()) << r.errorString().toStdString();
@@ -136,6 +143,17 @@ TEST_F(DemoFigures, ReceiptListingTotalsEqualItsConceptRowsItsXmlAndItsPdf) {
     EXPECT_NEAR(x.percepciones, perc, 0.005);
     EXPECT_NEAR(x.deducciones, ded, 0.005);
     EXPECT_EQ(x.uuid.size(), 36);
+    // The stamp the printed receipt reads from the detail rows is the XML's.
+    const Row& d1 = detail.row(1);
+    EXPECT_EQ(d1.col(30).toString(), x.uuid);
+    EXPECT_EQ(d1.col(31).toString(), x.noCertificado);
+    EXPECT_EQ(d1.col(32).toString(), x.noCertificadoSat);
+    EXPECT_EQ(d1.col(33).toString(), x.fechaTimbrado);
+    EXPECT_EQ(d1.col(34).toString(), x.sello);
+    EXPECT_EQ(x.selloCfd, x.sello);
+    EXPECT_EQ(d1.col(35).toString(), x.selloSat);
+    EXPECT_TRUE(d1.col(36).toString().startsWith(QStringLiteral("||1.1|") + x.uuid + u'|' + x.fechaTimbrado + u'|'));
+    EXPECT_TRUE(d1.col(36).toString().endsWith(u'|' + x.sello + u'|' + x.noCertificadoSat + QStringLiteral("||")));
     EXPECT_TRUE(cfdi.row(1).col(9).toString().endsWith(u".xml"));
     EXPECT_TRUE(cfdi.row(1).col(11).toString().endsWith(u".pdf"));
 

@@ -357,6 +357,53 @@ TEST(SmtpFailure, UnreachableOrSilentServersFailWithTheirReason) {
   EXPECT_EQ(smtp.GetLastErrDescription(), QStringLiteral("No se encontró el servidor de correo \"servidor-inexistente.invalid\"."));
 }
 
+TEST(SmtpFailure, TheTimeOutEndsAStalledSendNotASlowOne) {
+  // The time-out is 6 seconds here (120 in the portal); the server reads at a slow link's pace.
+  // 1200 KB travel as 1600 KB of base 64: at no more than 150 KB/s the send takes over 10
+  // seconds, longer than the time-out, but keeps moving, so it completes; a server that stops
+  // reading after 100 KB leaves it stalled.
+  constexpr int kTimeout = 6, kBytes = 1200 * 1024, kRate = 150 * 1024;
+  static_assert(kBytes / 3 * 4 / kRate > kTimeout, "the slow send must outlast the time-out");
+  ScopedWorkDir dir;
+  QByteArray big(kBytes, '\0');
+  for (int i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 7919) % 251);
+  writeFile(dir.file(QStringLiteral("recibos.pdf")), big);
+  struct Case {
+    const char* name;
+    int readRate, stallAfter;
+    bool delivered;
+  };
+  const Case cases[] = {
+      {"slow but moving", kRate, -1, true},
+      {"stalled", 0, 100 * 1024, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestSmtp::Options options;
+    options.readRate = c.readRate;
+    options.stallAfter = c.stallAfter;
+    SmtpServer server(options);
+    ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+    SmtpMail smtp;
+    prepare(smtp, server);
+    smtp.Timeout = kTimeout;
+    smtp.AddAttachment(dir.file(QStringLiteral("recibos.pdf")));
+    const int result = smtp.SendMail();
+    if (c.delivered) {
+      ASSERT_EQ(result, 0) << why(smtp);
+      const auto got = server.messages();
+      ASSERT_EQ(got.size(), 1);
+      ASSERT_EQ(got[0].attachments.size(), 1);
+      EXPECT_EQ(got[0].attachments[0].bytes, big);
+    } else {
+      EXPECT_NE(result, 0);
+      EXPECT_EQ(smtp.GetLastErrDescription(),
+                QStringLiteral("Se agotó el tiempo de espera (%1 segundos) con el servidor de correo 127.0.0.1:%2.").arg(kTimeout).arg(server.port()));
+      EXPECT_TRUE(server.messages().isEmpty());
+    }
+  }
+}
+
 TEST(SmtpFailure, BadSettingsAreReportedBeforeAnyConnection) {
   ScopedWorkDir dir;
   writeFile(dir.file(QStringLiteral("recibo.pdf")), "%PDF-1.4");

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstring>
+
 #include "data/Scramble.h"
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
@@ -15,6 +17,7 @@
 #include "support/DemoTerminal.h"
 #include "support/QtPrinters.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Render.h"
 #include "data/mdlOperacion.h"
 #include "toolkit/DocumentOpener.h"
 #include "toolkit/TIni.h"
@@ -108,6 +111,61 @@ TEST(Menu, CompanyDataLogoAndSupervisorFlags) {
   EXPECT_FALSE(AppData.imagenLogo.isEmpty());
   EXPECT_FALSE(AppData.imagenFirma.isEmpty());
   EXPECT_TRUE(AppData.gsEnviaSolicitudCorreo.isValid());
+}
+
+struct LabelCase {
+  const char* name;
+  const char* company;   // nombre_empresa of company 1 (empty: the demo's own)
+  const char* surname;   // ap_paterno of employee 1 (empty: the demo's own)
+};
+
+TEST(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
+  const LabelCase cases[] = {
+      {"the demo's names", "", ""},
+      {"a short company name", "ACME", ""},
+      {"a 60-character company name", "CORPORATIVO INDUSTRIAL Y COMERCIAL DEL NORTE DE MEXICO SA CV", ""},
+      {"a long employee name", "", "DE LA SANTISIMA TRINIDAD Y MONTES DE OCA"},
+  };
+  struct Stated {
+    const char* label;
+    QRect bounds;
+  };
+  const Stated stated[] = {
+      {"oLabel1", {752, 648, 159, 14}}, {"lblEmpresa", {424, 12, 140, 21}},
+      {"lblCodigo", {120, 100, 62, 25}}, {"lblNombre", {152, 136, 70, 25}},
+  };
+  TFont::InstallSubstitutes();  // the faces the portal shows, as at start-up
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DemoTerminal terminal;
+    QStringList setup;
+    if (*c.company) setup << QStringLiteral("UPDATE empresas SET nombre_empresa = '%1' WHERE empresa = 1").arg(c.company);
+    if (*c.surname) setup << QStringLiteral("UPDATE empleados SET ap_paterno = '%1' WHERE empresa = 1 AND codigo = 1").arg(c.surname);
+    prepare(terminal.path(), setup);
+    TPrincipal* menu = logIn("1", "Clave2024");
+    ASSERT_NE(menu, nullptr);
+    if (*c.company) ASSERT_EQ(menu->lblEmpresa->cText(), QString::fromLatin1(c.company));
+    if (*c.surname) ASSERT_TRUE(menu->lblNombre->cText().contains(QString::fromLatin1(c.surname)));
+    for (const Stated& l : stated) {
+      SCOPED_TRACE(l.label);
+      auto* label = menu->findChild<TLabel*>(QString::fromLatin1(l.label));
+      ASSERT_NE(label, nullptr);
+      const QRect got = label->geometry();
+      EXPECT_EQ(got.topLeft(), l.bounds.topLeft());
+      EXPECT_EQ(got.height(), l.bounds.height());
+      EXPECT_GE(got.width(), l.bounds.width());
+      // Whole on one line and inside the window.
+      if (!label->wordWrap()) EXPECT_GE(got.width(), label->sizeHint().width());
+      EXPECT_LE(got.right(), menu->oImage1->width());
+    }
+    EXPECT_TRUE(menu->oLabel1->lMultiline());
+    EXPECT_EQ(menu->oLabel1->geometry(), stated[0].bounds);
+    if (*c.company && std::strlen(c.company) == 60) {
+      const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+      QDir().mkpath(out);
+      EXPECT_TRUE(Render::ToPng(menu, out + "/menu-empresa-60.png"));
+    }
+  }
 }
 
 TEST(Menu, MinimizeAndMaximizeBoxesFollowBotonesActivado) {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
@@ -18,6 +20,7 @@
 #include "screens/receipts/TRecibos.h"
 #include "screens/reports/TMuestraXML.h"
 #include "support/DemoTerminal.h"
+#include "support/QrReader.h"
 #include "support/QtPrinters.h"
 #include "support/SmtpServer.h"
 #include "toolkit/Controls.h"
@@ -155,6 +158,54 @@ QString pdfInfo(const QString& path) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The stamp of a CFDI as its XML states it, and the verification address a printed receipt's
+// QR code must hold: UUID, issuer and receiver RFC, the total without non-significant zeros (one
+// decimal at least) and the last 8 characters of the issuer's seal.
+struct CfdiStamp {
+  QString uuid, issuer, receiver, total, seal, sealInTheStamp, sealSat, certificate, certificateSat, stamped, provider, legend;
+  // The stamp's original string, as its standard lays it out (the legend only when present).
+  QString OriginalString() const {
+    return QStringLiteral("||1.1|") + uuid + u'|' + stamped + u'|' + provider + u'|' + (legend.isEmpty() ? QString() : legend + u'|') +
+           sealInTheStamp + u'|' + certificateSat + QStringLiteral("||");
+  }
+  QString VerificationUrl() const {
+    QString integer = total.section(u'.', 0, 0), decimals = total.section(u'.', 1);
+    while (integer.size() > 1 && integer.startsWith(u'0')) integer.remove(0, 1);
+    while (decimals.size() > 1 && decimals.endsWith(u'0')) decimals.chop(1);
+    return QStringLiteral("https://verificacfdi.facturaelectronica.sat.gob.mx/default.aspx?id=%1&re=%2&rr=%3&tt=%4&fe=%5")
+        .arg(uuid, issuer, receiver, integer + u'.' + (decimals.isEmpty() ? QStringLiteral("0") : decimals), seal.right(8));
+  }
+};
+
+CfdiStamp stampOf(const QString& xml) {
+  CfdiStamp s;
+  QXmlStreamReader r(xml);
+  while (!r.atEnd()) {
+    if (r.readNext() != QXmlStreamReader::StartElement) continue;
+    const auto a = r.attributes();
+    const QString n = r.qualifiedName().toString();
+    if (n == u"cfdi:Comprobante") {
+      s.total = a.value("Total").toString();
+      s.seal = a.value("Sello").toString();
+      s.certificate = a.value("NoCertificado").toString();
+    } else if (n == u"cfdi:Emisor") {
+      s.issuer = a.value("Rfc").toString();
+    } else if (n == u"cfdi:Receptor") {
+      s.receiver = a.value("Rfc").toString();
+    } else if (n == u"tfd:TimbreFiscalDigital") {
+      s.uuid = a.value("UUID").toString();
+      s.sealInTheStamp = a.value("SelloCFD").toString();
+      s.sealSat = a.value("SelloSAT").toString();
+      s.certificateSat = a.value("NoCertificadoSAT").toString();
+      s.stamped = a.value("FechaTimbrado").toString();
+      s.provider = a.value("RfcProvCertif").toString();
+      s.legend = a.value("Leyenda").toString();
+    }
+  }
+  EXPECT_FALSE(r.hasError()) << r.errorString().toStdString();
+  return s;
+}
+
 struct PrintCase {
   const char* name;
   bool savingsFund;
@@ -202,6 +253,21 @@ TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
     EXPECT_TRUE(text.contains(AppData.NombreTrabajador.toUpper()) || text.contains(AppData.NombreTrabajador)) << c.name;
     const QString neto = Text::AllTrim(Text::Transform(receipt.col(15), QStringLiteral("9,999,999,999.99")));
     EXPECT_TRUE(text.contains(neto)) << c.name << " " << neto.toStdString() << "\n" << text.left(1500).toStdString();
+    EXPECT_EQ(pages, 1) << c.name;
+    // The printed representation of the CFDI: the QR code holds the verification address built
+    // from the receipt's own XML, and the stamp printed is the XML's.
+    const Rows files = AppData.oOperacion->obtenArchivosCFDI(receipt.col(17), r->codigo, receipt.col(1), receipt.col(2),
+                                                             r->cmbYearRecibo->cText());
+    ASSERT_FALSE(files.isEmpty()) << c.name;
+    const CfdiStamp x = stampOf(Text::ToText(files.row(1).col(8)));
+    ASSERT_EQ(x.seal.size(), 344) << c.name;
+    EXPECT_EQ(x.sealInTheStamp, x.seal) << c.name;
+    EXPECT_EQ(x.sealSat.size(), 344) << c.name;
+    EXPECT_EQ(QrReader::Codes(pdf), QStringList{x.VerificationUrl()}) << c.name;
+    const QString joined = QString(text).remove(QRegularExpression(QStringLiteral("\\s+")));
+    for (const QString& value : {x.uuid, x.certificate, x.certificateSat, x.stamped, x.seal, x.sealSat})
+      EXPECT_TRUE(joined.contains(value)) << c.name << " " << value.toStdString() << "\n" << text.toStdString();
+    EXPECT_TRUE(joined.contains(x.OriginalString().remove(QRegularExpression(QStringLiteral("\\s+"))))) << c.name;
     EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << c.name << MsgSeam::Texts().join("|").toStdString();
     delete r;
   }
@@ -388,6 +454,50 @@ TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
     } else {
       EXPECT_EQ(inside.size(), 1) << name;
     }
+    delete r;
+  }
+}
+
+TEST(Receipts, MailWithAnUnusableStoredNameSendsNothing) {
+  struct Case {
+    const char* xml;  // stored names
+    const char* pdf;
+    QStringList attachments;  // what arrives; none: "No existe el archivo" and nothing sent
+  };
+  const Case cases[] = {
+      {"recibo.xml", "..", {}},
+      {"/", "recibo.pdf", {}},
+      {"recibo.xml", "", {}},
+      {"?*:|", "recibo.pdf", {}},
+      {" . ", "recibo.pdf", {}},
+      {"C:\\timbres\\recibo.xml", "sub/dir/recibo.pdf", {"recibo.xml", "recibo.pdf"}},
+  };
+  TestSmtp::SmtpServer server;
+  ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.xml) + " | " + c.pdf);
+    Session s;
+    AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + server.portText() + "'");
+    AppData.oAdo->Execute(QStringLiteral(
+                              "CREATE OR ALTER PROCEDURE dbo.existeReciboCFDI @empresa varchar(20), @codigo varchar(20), "
+                              "@nomina varchar(10), @periodo varchar(10), @ayo varchar(10) AS SELECT 1,2,3,4,5,6,7,"
+                              "'<x/>','%1',X'255044462D312E340A','%2'")
+                              .arg(QString::fromLatin1(c.xml), QString::fromLatin1(c.pdf)));
+    TRecibos* r = s.open();
+    const int before = server.messages().size();
+    r->btnEnviaMailClick();
+    const auto messages = server.messages();
+    if (c.attachments.isEmpty()) {
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{"No existe el archivo"});
+      EXPECT_EQ(messages.size(), before);
+    } else {
+      EXPECT_EQ(MsgSeam::Texts(), QStringList{"Correo Enviado"});
+      ASSERT_EQ(messages.size(), before + 1);
+      QStringList names;
+      for (const auto& a : messages.last().attachments) names << a.fileName;
+      EXPECT_EQ(names, c.attachments);
+    }
+    EXPECT_TRUE(QDir(s.terminal.path()).entryList({"*.xml", "*.pdf", "TEMP*"}, QDir::AllEntries).isEmpty());
     delete r;
   }
 }

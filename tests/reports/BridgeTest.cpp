@@ -2,6 +2,9 @@
 // variables, preview, PDF files, the template editor and the engine's error box.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -341,6 +344,57 @@ TEST_F(Bridge, EngineBoxTextsFillMissingPartsWithQuestionMarks) {
   EXPECT_EQ(MsgSeam::Taken()[0].kind, MsgKind::Alert);
   EXPECT_EQ(MsgSeam::Taken()[0].title, QStringLiteral("Warning"));
   EXPECT_EQ(MsgSeam::Taken()[0].text, QStringLiteral("?\?\?/?\?\?  Aviso: ?\?\?"));
+}
+
+TEST_F(Bridge, ErrorsTheProgramRaisesInCallbacksKeepTheirOrigin) {
+  struct Case {
+    const char* name;
+    std::function<void()> raise;  // what the value callback does
+    MsgKind kind;
+    QString title, text;
+  };
+  auto raised = [](int severity, const char* subSystem, int code, const char* description, const char* operation,
+                   const char* file) {
+    return [=] {
+      TError e;
+      e.severity = severity;
+      e.subSystem = QString::fromLatin1(subSystem);
+      e.subCode = code;
+      e.description = QString::fromUtf8(description);
+      e.operation = QString::fromLatin1(operation);
+      e.filename = QString::fromUtf8(file);
+      ErrorSys::Raise(e);
+    };
+  };
+  const Case cases[] = {
+      {"a database error", raised(2, "BD", 2812, "Could not find stored procedure 'x'.", "TRecordSet:Open", ""),
+       MsgKind::Stop, QStringLiteral("Error"), QStringLiteral("BD/2812  Could not find stored procedure 'x'.: TRecordSet:Open")},
+      {"a warning with a file", raised(1, "ADODB", 3021, "Registro actual eliminado", "Fields", "recibos.db"),
+       MsgKind::Alert, QStringLiteral("Warning"), QStringLiteral("ADODB/3021  Registro actual eliminado: recibos.db")},
+      {"no code", raised(2, "BASE", 0, "Argumento no válido", "SUBSTR", ""), MsgKind::Stop, QStringLiteral("Error"),
+       QStringLiteral("BASE/?\?\?  Argumento no válido: SUBSTR")},
+      {"an exception of a library", [] { throw std::runtime_error("bad_alloc"); }, MsgKind::Stop, QStringLiteral("Error"),
+       QStringLiteral("?\?\?/?\?\?  bad_alloc: ?\?\?")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MsgSeam::Clear();
+    frReportManager engine;
+    const auto raise = c.raise;
+    engine.SetUserDataSet(QStringLiteral("Datos"), QStringLiteral("A.001;"), [] {}, [] {}, [] {}, [] { return true; },
+                          [raise](const QString&) -> QVariant {
+                            raise();
+                            return {};
+                          });
+    PdfTools::WriteTemplate(QStringLiteral("A.fr3"),
+                            QStringLiteral("<report><title height=\"5\"><text x=\"0\" y=\"0\" w=\"50\" h=\"5\">[A.001]</text></title></report>"));
+    ASSERT_TRUE(engine.LoadFromFile(QStringLiteral("FReports/A.fr3")));
+    ASSERT_TRUE(engine.PrepareReport());
+    ASSERT_EQ(MsgSeam::Taken().size(), 1);
+    EXPECT_EQ(MsgSeam::Taken()[0].kind, c.kind);
+    EXPECT_EQ(MsgSeam::Taken()[0].title, c.title);
+    EXPECT_EQ(MsgSeam::Taken()[0].text, c.text);
+  }
 }
 
 TEST_F(Bridge, MissingPictureShowsAMarkerNotACrash) {

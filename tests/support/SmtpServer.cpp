@@ -88,6 +88,8 @@ bool SmtpServer::start() {
   if (m_options.authRequired) args << u"--auth-required"_qs;
   for (const QString& address : m_options.refuse) args << u"--refuse"_qs << address;
   if (m_options.port != 0) args << u"--port"_qs << QString::number(m_options.port);
+  if (m_options.readRate > 0) args << u"--read-rate"_qs << QString::number(m_options.readRate);
+  if (m_options.stallAfter >= 0) args << u"--stall-after"_qs << QString::number(m_options.stallAfter);
 
   m_process = std::make_unique<QProcess>();
   m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -21,6 +21,8 @@ struct Options {
   bool authRequired = false;
   QStringList refuse;      // recipients answered with 550
   quint16 port = 0;        // 0: any free port
+  int readRate = 0;        // bytes per second read from each connection (0: as fast as it can)
+  int stallAfter = -1;     // bytes read from a connection before reading stops (-1: never)
 };
 
 struct Attachment {

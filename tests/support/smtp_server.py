@@ -14,6 +14,7 @@ import json
 import logging
 import os
 import signal
+import socket
 import stat
 import ssl
 import sys
@@ -34,6 +35,8 @@ def parse_args():
     p.add_argument("--password", default="")
     p.add_argument("--auth-required", action="store_true")
     p.add_argument("--refuse", action="append", default=[], help="recipient answered 550")
+    p.add_argument("--read-rate", type=int, default=0, help="bytes per second read from each connection (a slow link)")
+    p.add_argument("--stall-after", type=int, default=-1, help="bytes read from a connection before reading stops")
     return p.parse_args()
 
 
@@ -110,10 +113,47 @@ class Store:
 class RecordingSMTP(SMTP):
     """Notes each connection and whether the session runs over TLS."""
 
-    def __init__(self, *a, store_dir, **kw):
+    def __init__(self, *a, store_dir, read_rate=0, stall_after=-1, **kw):
         super().__init__(*a, **kw)
         self._store_dir = store_dir
         self._implicit_tls = False
+        self._read_rate = read_rate
+        self._stall_after = stall_after
+        self._read = 0
+        self._pending = bytearray()
+        self._feeding = False
+
+    def data_received(self, data):
+        """A slow link: what arrives waits here and reaches the SMTP session a little at a time,
+        while the connection is not read; past the stall limit nothing more reaches it."""
+        if not self._read_rate and self._stall_after < 0:
+            return super().data_received(data)
+        self._pending += data
+        self.transport.pause_reading()
+        if not self._feeding:
+            self._feeding = True
+            self.loop.call_soon(self._feed)
+
+    def _feed(self):
+        if self.transport is None or self.transport.is_closing():
+            return
+        budget = int(self._read_rate * 0.05) if self._read_rate else len(self._pending)
+        if self._stall_after >= 0:
+            budget = min(budget, self._stall_after - self._read)
+        while self._pending and budget > 0:
+            n = min(budget, 1000, len(self._pending))  # small pieces, as a slow link delivers them
+            piece = bytes(self._pending[:n])
+            del self._pending[:n]
+            self._read += n
+            budget -= n
+            super().data_received(piece)
+        if self._stall_after >= 0 and self._read >= self._stall_after:
+            return  # stalled: the connection stays unread
+        if self._pending:
+            self.loop.call_later(0.05, self._feed)
+        else:
+            self._feeding = False
+            self.transport.resume_reading()
 
     def connection_made(self, transport):
         first = self.transport is None
@@ -152,6 +192,7 @@ def main():
 
     def factory():
         kw = dict(hostname="mail.test.local", store_dir=args.store, loop=loop,
+                  read_rate=args.read_rate, stall_after=args.stall_after,
                   auth_require_tls=False, auth_required=bool(args.user) and args.auth_required)
         if args.user:
             kw["authenticator"] = authenticator
@@ -161,8 +202,14 @@ def main():
             kw["tls_context"] = tls
         return RecordingSMTP(handler, **kw)
 
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    if args.read_rate or args.stall_after >= 0:
+        # A small window, so that what the server has not read stays with the sender.
+        listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 8192)
+    listener.bind(("127.0.0.1", args.port))
     server = loop.run_until_complete(loop.create_server(
-        factory, "127.0.0.1", args.port, ssl=tls if args.security == "implicit" else None))
+        factory, sock=listener, ssl=tls if args.security == "implicit" else None))
     port = server.sockets[0].getsockname()[1]
     loop.add_signal_handler(signal.SIGTERM, loop.stop)
     loop.add_signal_handler(signal.SIGINT, loop.stop)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include "app/AppData.h"
 #include "data/Scramble.h"
@@ -13,9 +14,12 @@
 #include "data/mdlNomina.h"
 #include "data/mdlOperacion.h"
 #include "screens/admin/TAdministrador.h"
+#include "screens/login/LoginThrottle.h"
 #include "screens/menu/TPrincipal.h"
 #include "screens/shared/OnScreenKeyboard.h"
+#include "screens/shared/TempFiles.h"
 #include "toolkit/Controls.h"
+#include "toolkit/IdleLogout.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
 #include "update/TActualiza.h"
@@ -101,6 +105,10 @@ void TRegistro::CreateForm() {
   btnSalir->OnClick = [this] { btnSalirClick(); };
 
   m_keys = std::make_unique<OnScreenKeyboard>(this, QStringLiteral("TRegistro"), lblEtiquetaMayusculas);
+
+  m_espera = new QTimer(this);
+  m_espera->setInterval(1000);
+  connect(m_espera, &QTimer::timeout, this, [this] { ActualizaEspera(); });
 }
 
 void TRegistro::FormInitialize() {
@@ -109,6 +117,8 @@ void TRegistro::FormInitialize() {
   AppData.oOperacion = std::make_shared<mdlOperacion>();
 
   for (const QString& script : kSupersededScripts) QFile::remove(script);
+  // Temporary files and mail folders that a crash may have left (at start and after logout).
+  TempFiles::Delete();
 
   const TIni ini(QStringLiteral("config.ini"));
   if (ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado")).isEmpty())
@@ -124,6 +134,40 @@ void TRegistro::FormInitialize() {
 
   m_keys->SetLock(true);
   m_keys->SetActive(txtEmpleado);
+
+  IdleLogout::SetHome(this, [this] { LimpiaCaptura(); },
+                      [this] { return !txtEmpleado->Value().isEmpty() || !txtPassword->Value().isEmpty(); });
+  txtEmpleado->OnChange = [this] { ActualizaEspera(); };
+  ActualizaEspera();
+}
+
+void TRegistro::LimpiaCaptura() {
+  txtEmpleado->Value = QString();
+  txtPassword->Value = QString();
+  m_keys->SetActive(txtEmpleado);
+  ActualizaEspera();
+}
+
+void TRegistro::ActualizaEspera() {
+  const int left = LoginThrottle::Terminal().SecondsLeft(LoginThrottle::KeyOf(txtEmpleado->Value()));
+  if (left > 0) {
+    // A raised face over the pictured key, so that the countdown reads clearly.
+    btnAceptar->lFlat = false;
+    btnAceptar->oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 12, 0, 700);
+    QPalette colours = btnAceptar->palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 0, 0));
+    btnAceptar->setPalette(colours);
+    btnAceptar->cText = QStringLiteral("Espere\n%1 s").arg(left);
+    btnAceptar->lEnabled = false;
+    if (!m_espera->isActive()) m_espera->start();
+    return;
+  }
+  m_espera->stop();
+  btnAceptar->setFont(QFont());
+  btnAceptar->setPalette(QPalette());
+  btnAceptar->lFlat = true;
+  btnAceptar->cText = QString();
+  btnAceptar->lEnabled = true;
 }
 
 void TRegistro::abreConexion() {
@@ -156,11 +200,19 @@ void TRegistro::btnAceptarClick() {
     MsgInfo(QStringLiteral(" Debe indicar el password del empleado, \r si es la primera vez que entra al sistema digite su RFC."));
     return;
   }
+  // Repeated failures for this number make the next attempt wait; nothing is asked meanwhile.
+  LoginThrottle& throttle = LoginThrottle::Terminal();
+  const QString key = LoginThrottle::KeyOf(txtEmpleado->Value());
+  if (throttle.SecondsLeft(key) > 0) {
+    ActualizaEspera();
+    return;
+  }
   CNX = clsConexion::New();
 
   const QString typed = txtEmpleado->Value();
   if (typed == u"Administrador" || typed == u"administrador") {
-    ValidaAdministrador();
+    if (ValidaAdministrador()) throttle.Succeeded(key);
+    else throttle.Failed(key);
     Close();
     return;
   }
@@ -169,10 +221,13 @@ void TRegistro::btnAceptarClick() {
     return;
   }
   if (!ValidaEmpleado()) {
+    throttle.Failed(key);
     MsgInfo(QStringLiteral("Usuario o contraseña Invalida."));
     AppData.oLlaveTemporal = NuevaLlave();
+    ActualizaEspera();
     return;
   }
+  throttle.Succeeded(key);
   auto* menu = TForm::New<TPrincipal>(nullptr, [this](TPrincipal& m) {
     m.CNX = CNX;
     m.empresa = empresa;

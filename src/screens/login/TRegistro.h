@@ -6,6 +6,7 @@
 #include "toolkit/TForm.h"
 
 class OnScreenKeyboard;
+class QTimer;
 class TBtnBmp;
 class TEdit;
 class TLabel;
@@ -41,6 +42,12 @@ class TRegistro : public TForm {
   bool ValidaAdministrador();
   void abreConexion();
 
+  // Shows on the accept button how long the typed number must still wait after repeated
+  // failures, and enables it again when the wait is over.
+  void ActualizaEspera();
+  // What an idle login window does: forget what was typed.
+  void LimpiaCaptura();
+
   // The update scripts that later scripts replaced; deleted when the window starts.
   static const QStringList kSupersededScripts;
   // A new session key: a whole number from 1 to 100000, right-aligned in 6 positions.
@@ -51,4 +58,5 @@ class TRegistro : public TForm {
 
  private:
   std::unique_ptr<OnScreenKeyboard> m_keys;
+  QTimer* m_espera = nullptr;
 };

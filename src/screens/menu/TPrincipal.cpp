@@ -22,6 +22,7 @@
 #include "screens/time/TTiempoExtra.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DocumentOpener.h"
+#include "toolkit/IdleLogout.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
 
@@ -60,7 +61,7 @@ void TPrincipal::CreateForm() {
   lblEmpresa = label("lblEmpresa", 424, 12, 140, 21, QStringLiteral("Nombre Empresa"));
   lblEmpresa->oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 12, 0, 700);
   lblEmpresa->nClrText = 0;
-  lblEmpresa->lMultiline = false;
+  lblEmpresa->lMultiline = false;  // one line: a long name widens it to the right, never moves it
   lblCodigo = label("lblCodigo", 120, 100, 62, 25, QStringLiteral("Codigo"));
   lblCodigo->oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 14);
   lblCodigo->nClrText = 0;
@@ -100,15 +101,6 @@ void TPrincipal::applyBoxes() {
   Refresh();
 }
 
-// The labels take the width of what they show, as self-sizing labels do, so a long company
-// or employee name is not cut.
-void TPrincipal::fitLabels() {
-  for (TLabel* l : {oLabel1, lblEmpresa, lblCodigo, lblNombre}) {
-    l->setWordWrap(false);
-    l->adjustSize();
-  }
-}
-
 void TPrincipal::FormBeforeCreate() { applyBoxes(); }
 void TPrincipal::FormCreate() { applyBoxes(); }
 
@@ -117,10 +109,11 @@ void TPrincipal::FormInitialize() {
   RevisaPermisos();
   lblCodigo->cText = AppData.Codigo;
   lblNombre->cText = AppData.NombreTrabajador;
-  fitLabels();
   obtenLogoEmpresa();
   AppData.oAdo->Execute(QStringLiteral("PortalEmpleadoInicializaConfiguracionVacaciones ") + AppData.Empresa);
   LlenaVariablesSupervisor();
+  // A session left alone ends the way the exit button ends it.
+  IdleLogout::SetHome(this, [this] { btnSalirClick(); });
 }
 
 void TPrincipal::DatosEmpresa() {

@@ -70,5 +70,4 @@ class TPrincipal : public TForm {
   template <class Screen>
   void AbreObjeto(bool withName = false);
   void applyBoxes();
-  void fitLabels();
 };

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
@@ -451,17 +450,18 @@ void TRecibos::btnEnviaMailClick() {
     return;
   }
   const Row files = archivosCFDI(empresaRecibo);
-  const Row r = seleccionado();
-  // The attachments keep their stored names, in a folder of their own inside the program's
-  // folder, so that no stored name can replace a file of the terminal; it goes with the send.
-  QTemporaryDir folder(QDir::current().filePath(QStringLiteral("TEMPcorreo-XXXXXX")));
-  const QString base = QStringLiteral("Recibo_%1_%2").arg(AllTrim(ToText(r.col(1))), AllTrim(ToText(r.col(2))));
-  QString xmlName = FileNames::Safe(ToText(files.col(9)));
-  QString pdfName = FileNames::Safe(ToText(files.col(11)));
-  if (xmlName.isEmpty()) xmlName = base + QStringLiteral(".xml");
-  if (pdfName.isEmpty()) pdfName = base + QStringLiteral(".pdf");
-  const QString xmlPath = folder.filePath(xmlName);
-  const QString pdfPath = folder.filePath(pdfName);
+  // The attachments keep their stored names; a name with nothing usable left is no file.
+  const QString xmlName = FileNames::Safe(ToText(files.col(9)));
+  const QString pdfName = FileNames::Safe(ToText(files.col(11)));
+  if (xmlName.isEmpty() || pdfName.isEmpty()) {
+    MsgInfo(QStringLiteral("No existe el archivo"));
+    return;
+  }
+  // A folder of their own inside the program's folder, so that no stored name can replace a
+  // file of the terminal; it goes with the send.
+  const TempFiles::MailFolder folder;
+  const QString xmlPath = folder.FilePath(xmlName);
+  const QString pdfPath = folder.FilePath(pdfName);
   const QString xml = ToText(files.col(8));
   const QByteArray pdf = bytesOf(files.col(10));
   if (!xml.isEmpty()) writeFile(xmlPath, xml.toUtf8());

@@ -10,6 +10,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent, const QString& screen, TLabe
     : m_indicator(indicator) {
   CharFor = [](const KeyDef& key, bool lock) {
     if (key.kind == u"letter") return lock ? key.face.toUpper() : key.face.toLower();
+    if (key.kind == u"digit" && lock && !key.shift.isEmpty()) return key.shift;
     return key.face;
   };
   for (const KeyDef& key : KeyTable(screen)) {
@@ -24,9 +25,10 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent, const QString& screen, TLabe
   }
 }
 
-void OnScreenKeyboard::SetLock(bool on) {
+void OnScreenKeyboard::SetLock(bool on, bool showLabel) {
   m_lock = on;
-  if (m_indicator) m_indicator->cText = on ? kLockText : QString();
+  if (m_indicator && showLabel) m_indicator->cText = on ? kLockText : QString();
+  if (OnLock) OnLock(on);
 }
 
 void OnScreenKeyboard::Press(const QString& name) {
@@ -37,9 +39,20 @@ void OnScreenKeyboard::pressed(const KeyDef& key) {
   if (key.kind == u"upper") SetLock(true);
   else if (key.kind == u"lower") SetLock(false);
   else if (key.kind == u"backspace") backspace();
-  else if (key.kind == u"space") append(QStringLiteral(" "), false);
+  else if (key.kind == u"space") space();
   else if (key.kind == u"left" || key.kind == u"right") return;
-  else append(CharFor(key, m_lock), true);
+  // Symbol keys leave the focus where it is; digits and letters bring the caret to the end.
+  else append(CharFor(key, m_lock), key.kind != u"symbol");
+}
+
+void OnScreenKeyboard::space() {
+  if (!m_active) return;
+  if (!lBlankStays) {
+    append(QStringLiteral(" "), false);
+    return;
+  }
+  m_active->SetCaret(static_cast<int>(m_active->Value().size()));
+  m_active->InsertText(QStringLiteral(" "));
 }
 
 // Keys append at the end whatever the edit's maximum length; assigning the value drops

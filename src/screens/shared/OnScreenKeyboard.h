@@ -22,12 +22,20 @@ class OnScreenKeyboard {
   void SetActive(TEdit* edit) { m_active = edit; }
   TEdit* Active() const { return m_active; }
 
-  // The upper-case lock (lBlqMay) and its red label.
-  void SetLock(bool on);
+  // The upper-case lock (lBlqMay) and its red label. `showLabel` false changes only the lock
+  // (the children screen opens locked with its label still empty).
+  void SetLock(bool on, bool showLabel = true);
   bool Locked() const { return m_lock; }
 
-  // The character a key writes. By default letters follow the lock and every other key
-  // writes its face; screens with shifted keys replace it.
+  // Screens where people type words (addresses, names) keep the blank of the space key in
+  // the edit, so the next key types after it; elsewhere assigning the value drops it.
+  bool lBlankStays = false;
+
+  // Called whenever the lock is set, so a screen can show key faces of the matching case.
+  std::function<void(bool lock)> OnLock;
+
+  // The character a key writes. By default letters follow the lock, digits with a shifted
+  // character in the table type it while the lock is on, and every other key writes its face.
   std::function<QString(const KeyDef& key, bool lock)> CharFor;
 
   TBtnBmp* Key(const QString& name) const { return m_buttons.value(name); }
@@ -39,6 +47,7 @@ class OnScreenKeyboard {
   void pressed(const KeyDef& key);
   void append(const QString& text, bool position);
   void backspace();
+  void space();
   void position();  // Posiciona: focus, caret after the last character
 
   QHash<QString, TBtnBmp*> m_buttons;
