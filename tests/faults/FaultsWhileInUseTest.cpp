@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <functional>
+#include <memory>
 
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
@@ -20,15 +21,15 @@ namespace {
 
 // A terminal with employee 1 logged in and the receipts screen open on a mail server.
 struct Session {
-  TestSmtp::SmtpServer smtp;
+  std::unique_ptr<TestSmtp::SmtpServer> smtp = std::make_unique<TestSmtp::SmtpServer>();
   DemoTerminal terminal;
   TPrincipal* menu = nullptr;
   TRecibos* receipts = nullptr;
   Session() {
-    EXPECT_TRUE(smtp.start()) << smtp.errorString().toStdString();
+    EXPECT_TRUE(smtp->start()) << smtp->errorString().toStdString();
     menu = DemoTerminal::LogIn<TRegistro, TPrincipal>(QStringLiteral("1"), QStringLiteral("Clave2024"));
     EXPECT_NE(menu, nullptr);
-    AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + smtp.portText() + "'");
+    AppData.oAdo->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + smtp->portText() + "'");
     receipts = TForm::New<TRecibos>(menu, [this](TRecibos& r) {
       r.CNX = menu->CNX;
       r.empresa = menu->empresa;
@@ -38,6 +39,13 @@ struct Session {
   }
   ~Session() { delete receipts; }
   QString database() const { return terminal.file(QString::fromLatin1(DemoDatabase::kFile)); }
+  // The mail server replaced, on the same port, by one started with `options`.
+  bool restartMail(TestSmtp::Options options) {
+    options.port = smtp->port();
+    smtp->stop();
+    smtp = std::make_unique<TestSmtp::SmtpServer>(options);
+    return smtp->start();
+  }
   QStringList leftovers() const {
     return QDir(terminal.path()).entryList({"*.xml", "*.pdf", "TEMP*"}, QDir::AllEntries);
   }
@@ -78,6 +86,13 @@ TEST(FaultsWhileInUse, ReportedThenTheTerminalWorksAgain) {
          QFile f(s.database());
          if (f.open(QIODevice::WriteOnly)) f.write(saved);
        }},
+      {"mail server cuts the message",
+       [](Session& s) {
+         TestSmtp::Options cutting;
+         cutting.closeAfter = 4000;  // past the commands, inside the attachments
+         return s.restartMail(cutting);
+       },
+       [](Session& s) { s.restartMail({}); }},
       {"program folder read-only", [](Session& s) { return setImmutable(s.terminal.path(), true); },
        [](Session& s) { setImmutable(s.terminal.path(), false); }},
   };
@@ -101,6 +116,8 @@ TEST(FaultsWhileInUse, ReportedThenTheTerminalWorksAgain) {
                   workedDuring ? "unaffected" : qPrintable(during.join(QStringLiteral(" | "))));
       // Either the use did not need what failed, or the failure was told; never a silent loss.
       EXPECT_TRUE(workedDuring || !during.isEmpty()) << "the fault went unreported";
+      // What is told is the failure itself, not a consequence of it (such as an empty file name).
+      for (const QString& m : during) EXPECT_FALSE(m.contains(QStringLiteral("\"\""))) << m.toStdString();
       fault.heal(s);
       EXPECT_TRUE(s.leftovers().isEmpty()) << s.leftovers().join(',').toStdString();
       MsgSeam::Clear();
