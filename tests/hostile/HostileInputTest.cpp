@@ -11,6 +11,7 @@
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
 #include "screens/admin/TAdministrador.h"
+#include "screens/employee/THijos.h"
 #include "screens/employee/TInformacionGeneral.h"
 #include "screens/login/TPassword.h"
 #include "screens/login/TRegistro.h"
@@ -181,6 +182,28 @@ TEST(HostileInput, EveryFieldTakesTheCorpusWithoutABrokenStatement) {
         },
         trimmed});
   }
+  // The children screen, opened from the general one: a new child under the typed name.
+  probes.append(Probe{
+      "THijos", "txtNombre",
+      [&menu](const QString& text) {
+        TForm::SetModalHook([&](TForm& form) {
+          if (auto* g = qobject_cast<TInformacionGeneral*>(&form)) {
+            g->btnHijo->Press();
+          } else if (auto* h = qobject_cast<THijos*>(&form)) {
+            h->btnNuevo->Press();
+            typeInto(h->txtNombre, text);
+            h->btnAgregar->Press();
+          }
+          form.Close();
+        });
+        menu->btnInformacionGeneral->Press();
+        TForm::SetModalHook(nullptr);
+      },
+      [] {
+        return std::optional<QString>(
+            scalar(QStringLiteral("select nombre from rhfamiliar where id_familia = (select max(id_familia) from rhfamiliar)")));
+      },
+      trimmed});
 
   report(probes, corpus);
 }
