@@ -127,6 +127,7 @@ QString SqliteEngine::Describe() const { return QStringLiteral("SQLite ") + m_fi
 
 bool SqliteEngine::Open(QList<DbError>* errors) {
   Close();
+  m_reopen = false;
   m_cache.clear();
   m_absent.clear();
   m_dataVersion = -1;
@@ -165,11 +166,24 @@ void SqliteEngine::fail(DbOutcome& out, qlonglong native, const QString& message
 }
 
 void SqliteEngine::failSqlite(DbOutcome& out) {
-  fail(out, sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
+  const int code = sqlite3_extended_errcode(m_db);
+  fail(out, code, QString::fromUtf8(sqlite3_errmsg(m_db)));
+  // A damaged or unreadable file leaves pages in the connection's cache that may be wrong
+  // once the file is whole again: the next statement starts on a fresh connection.
+  const int primary = code & 0xff;
+  if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_IOERR) m_reopen = true;
 }
 
 DbOutcome SqliteEngine::Run(const QString& statement) {
   DbOutcome out;
+  if (m_reopen) {
+    QList<DbError> errors;
+    if (!Open(&errors)) {
+      out.errors << errors;
+      m_reopen = true;  // Open closed the old connection; try again with the next statement
+      return out;
+    }
+  }
   if (!m_db) {
     fail(out, 0, QStringLiteral("Connection closed"));
     return out;
@@ -289,20 +303,27 @@ void SqliteEngine::forgetWhenChangedElsewhere() {
 
 bool SqliteEngine::hasProcedure(const QString& name) { return procedure(name).has_value(); }
 
-std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& name) {
+std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& name, DbOutcome* out) {
   const QString key = name.toLower();
   if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
   if (m_absent.contains(key)) return std::nullopt;
   sqlite3_stmt* st = nullptr;
-  if (sqlite3_prepare_v2(m_db, "SELECT definition FROM portal_procedures WHERE name = ?", -1, &st, nullptr) != SQLITE_OK)
+  if (sqlite3_prepare_v2(m_db, "SELECT definition FROM portal_procedures WHERE name = ?", -1, &st, nullptr) != SQLITE_OK) {
+    if (out) failSqlite(*out);
     return std::nullopt;
+  }
   const QByteArray n = name.toUtf8();
   sqlite3_bind_text(st, 1, n.constData(), static_cast<int>(n.size()), SQLITE_TRANSIENT);
   std::optional<ProcedureText::Definition> def;
-  if (sqlite3_step(st) == SQLITE_ROW) {
+  const int rc = sqlite3_step(st);
+  if (rc == SQLITE_ROW) {
     QString error;
     def = ProcedureText::ParseCreate(columnValue(st, 0).toString(), &error);
     if (def) m_cache.insert(key, *def);
+  } else if (rc != SQLITE_DONE) {
+    if (out) failSqlite(*out);
+    sqlite3_finalize(st);
+    return std::nullopt;
   }
   sqlite3_finalize(st);
   if (!def) m_absent.insert(key);
@@ -349,7 +370,9 @@ bool SqliteEngine::callProcedure(const ProcedureText::Call& call, const Scope* s
     fail(out, 217, QStringLiteral("Maximum stored procedure nesting level exceeded (limit 32)."));
     return false;
   }
-  const std::optional<ProcedureText::Definition> def = procedure(call.name);
+  const int errorsBefore = out.errors.size();
+  const std::optional<ProcedureText::Definition> def = procedure(call.name, &out);
+  if (!def && out.errors.size() > errorsBefore) return false;  // the file could not be read
   if (!def) {
     fail(out, 2812, QStringLiteral("Could not find stored procedure '%1'.").arg(call.name));
     return false;

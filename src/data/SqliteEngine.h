@@ -40,7 +40,9 @@ class SqliteEngine : public DbEngine {
   bool dropProcedure(const ProcedureText::Drop& drop, DbOutcome& out);
   bool callProcedure(const ProcedureText::Call& call, const Scope* scope, DbOutcome& out, int depth);
   bool hasProcedure(const QString& name);
-  std::optional<ProcedureText::Definition> procedure(const QString& name);
+  // The stored definition, or nothing when absent. A lookup the file cannot answer (damaged,
+  // unreadable) is reported into `out` when given and not remembered as an absence.
+  std::optional<ProcedureText::Definition> procedure(const QString& name, DbOutcome* out = nullptr);
   void fail(DbOutcome& out, qlonglong native, const QString& message);
   void failSqlite(DbOutcome& out);
 
@@ -49,6 +51,7 @@ class SqliteEngine : public DbEngine {
   void forgetWhenChangedElsewhere();
 
   QHash<QString, ProcedureText::Definition> m_cache;  // lower-case name -> definition
+  bool m_reopen = false;  // the file failed: start over with the next statement
   QSet<QString> m_absent;                             // lower-case names known not to be procedures
   qlonglong m_dataVersion = -1;                       // changes when another connection commits
 };

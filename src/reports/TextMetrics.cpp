@@ -21,12 +21,13 @@ QPaintDevice* PdfDevice() {
   return writer;
 }
 
-// Metrics objects are costly to build; keep one per font.
+// Metrics objects are costly to build; keep one per font for the life of the process (the
+// cache is never torn down, so no metrics outlive the application object at exit).
 const QFontMetricsF& Metrics(const QFont& font) {
-  static QHash<QString, QFontMetricsF*> cache;
+  static auto* cache = new QHash<QString, QFontMetricsF*>;
   const QString key = font.key();
-  auto it = cache.find(key);
-  if (it == cache.end()) it = cache.insert(key, new QFontMetricsF(font, PdfDevice()));
+  auto it = cache->find(key);
+  if (it == cache->end()) it = cache->insert(key, new QFontMetricsF(font, PdfDevice()));
   return **it;
 }
 

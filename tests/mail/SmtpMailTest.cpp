@@ -366,7 +366,7 @@ TEST(SmtpFailure, TheTimeOutEndsAStalledSendNotASlowOne) {
   static_assert(kBytes / 3 * 4 / kRate > kTimeout, "the slow send must outlast the time-out");
   ScopedWorkDir dir;
   QByteArray big(kBytes, '\0');
-  for (int i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 7919) % 251);
+  for (int i = 0; i < big.size(); ++i) big[i] = static_cast<char>((qint64(i) * 7919) % 251);
   writeFile(dir.file(QStringLiteral("recibos.pdf")), big);
   struct Case {
     const char* name;

@@ -90,6 +90,7 @@ bool SmtpServer::start() {
   if (m_options.port != 0) args << u"--port"_qs << QString::number(m_options.port);
   if (m_options.readRate > 0) args << u"--read-rate"_qs << QString::number(m_options.readRate);
   if (m_options.stallAfter >= 0) args << u"--stall-after"_qs << QString::number(m_options.stallAfter);
+  if (m_options.closeAfter >= 0) args << u"--close-after"_qs << QString::number(m_options.closeAfter);
 
   m_process = std::make_unique<QProcess>();
   m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -23,6 +23,7 @@ struct Options {
   quint16 port = 0;        // 0: any free port
   int readRate = 0;        // bytes per second read from each connection (0: as fast as it can)
   int stallAfter = -1;     // bytes read from a connection before reading stops (-1: never)
+  int closeAfter = -1;     // bytes read from a connection before it is cut (-1: never)
 };
 
 struct Attachment {

@@ -37,6 +37,7 @@ def parse_args():
     p.add_argument("--refuse", action="append", default=[], help="recipient answered 550")
     p.add_argument("--read-rate", type=int, default=0, help="bytes per second read from each connection (a slow link)")
     p.add_argument("--stall-after", type=int, default=-1, help="bytes read from a connection before reading stops")
+    p.add_argument("--close-after", type=int, default=-1, help="bytes read from a connection before it is cut")
     return p.parse_args()
 
 
@@ -113,7 +114,7 @@ class Store:
 class RecordingSMTP(SMTP):
     """Notes each connection and whether the session runs over TLS."""
 
-    def __init__(self, *a, store_dir, read_rate=0, stall_after=-1, **kw):
+    def __init__(self, *a, store_dir, read_rate=0, stall_after=-1, close_after=-1, **kw):
         super().__init__(*a, **kw)
         self._store_dir = store_dir
         self._implicit_tls = False
@@ -122,10 +123,18 @@ class RecordingSMTP(SMTP):
         self._read = 0
         self._pending = bytearray()
         self._feeding = False
+        self._close_after = close_after
+        self._seen = 0
 
     def data_received(self, data):
         """A slow link: what arrives waits here and reaches the SMTP session a little at a time,
-        while the connection is not read; past the stall limit nothing more reaches it."""
+        while the connection is not read; past the stall limit nothing more reaches it.
+        Past the close limit the connection is cut, as a server that goes away mid-message."""
+        if self._close_after >= 0:
+            self._seen += len(data)
+            if self._seen > self._close_after:
+                self.transport.abort()
+                return
         if not self._read_rate and self._stall_after < 0:
             return super().data_received(data)
         self._pending += data
@@ -192,7 +201,7 @@ def main():
 
     def factory():
         kw = dict(hostname="mail.test.local", store_dir=args.store, loop=loop,
-                  read_rate=args.read_rate, stall_after=args.stall_after,
+                  read_rate=args.read_rate, stall_after=args.stall_after, close_after=args.close_after,
                   auth_require_tls=False, auth_required=bool(args.user) and args.auth_required)
         if args.user:
             kw["authenticator"] = authenticator

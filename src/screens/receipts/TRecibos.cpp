@@ -464,8 +464,11 @@ void TRecibos::btnEnviaMailClick() {
   const QString pdfPath = folder.FilePath(pdfName);
   const QString xml = ToText(files.col(8));
   const QByteArray pdf = bytesOf(files.col(10));
-  if (!xml.isEmpty()) writeFile(xmlPath, xml.toUtf8());
-  if (!pdf.isEmpty()) writeFile(pdfPath, pdf);
+  // A program folder that takes no files (read-only, full) stops the send here, not at the server.
+  if (!folder.IsValid() || (!xml.isEmpty() && !writeFile(xmlPath, xml.toUtf8())) || (!pdf.isEmpty() && !writeFile(pdfPath, pdf))) {
+    MsgInfo(QStringLiteral("El correo no puede ser enviado por el momento."));
+    return;
+  }
 
   if (!objEnviaMail->ValidaDatosServidor()) {
     MsgInfo(QStringLiteral("Faltan datos de configuración del mail de envío"));

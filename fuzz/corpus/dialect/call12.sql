@@ -1,0 +1,1 @@
+exec existeReciboCFDI 1,

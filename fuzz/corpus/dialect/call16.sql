@@ -1,0 +1,1 @@
+exec dbo.Fun_P_Catalogos  @nEmpresa=

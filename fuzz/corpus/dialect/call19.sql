@@ -1,0 +1,1 @@
+exec dbo.PortaEmpleado_AgregaEmpleadoFlujo 1,1,9,15

@@ -1,0 +1,1 @@
+exec dbo.PortalEmpleado_EmpresasEscritorio 

@@ -1,0 +1,1 @@
+exec PortalEmpleadoCargaPeriodosDeRecibos 2025,4,1,4242

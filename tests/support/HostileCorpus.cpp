@@ -1,0 +1,82 @@
+#include "support/HostileCorpus.h"
+
+#include <random>
+
+namespace HostileCorpus {
+
+namespace {
+
+// 0x80-0x9F of Windows-1252; 0 marks the five undefined positions.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QStringList atoms() {
+  QStringList a = {
+      QStringLiteral("'"),        QStringLiteral("''"),       QStringLiteral("O'HIGGINS"),
+      QStringLiteral("D'ANGELO"), QStringLiteral("';--"),     QStringLiteral(";--"),
+      QStringLiteral("--"),       QStringLiteral("/*"),       QStringLiteral("*/"),
+      QStringLiteral("%"),        QStringLiteral("_"),        QStringLiteral("["),
+      QStringLiteral("]"),        QStringLiteral("[%]"),      QStringLiteral("\""),
+      QStringLiteral("\\"),       QStringLiteral(","),        QStringLiteral(";"),
+      QStringLiteral("@"),        QStringLiteral("#"),        QStringLiteral("="),
+      QStringLiteral("Ñ"),        QStringLiteral("ñ"),        QStringLiteral("PEÑA"),
+      QStringLiteral("ÁÉÍÓÚÜ"),   QStringLiteral("áéíóúü"),   QStringLiteral("5 DE MAYO"),
+      QStringLiteral("ANA MARIA"), QStringLiteral("1' OR '1'='1"), QStringLiteral("'); DROP TABLE datosemps;--"),
+      QStringLiteral("N'x'"),     QStringLiteral("0x27"),     QStringLiteral("NULL"),
+      QStringLiteral("100%"),     QStringLiteral("A_B"),      QStringLiteral("exec"),
+  };
+  for (int b = 0x80; b <= 0xFF; ++b) a << QString(FromWindows1252(static_cast<unsigned char>(b)));
+  return a;
+}
+
+}  // namespace
+
+QChar FromWindows1252(unsigned char b) {
+  if (b >= 0xA0) return QChar(b);
+  if (b < 0x80) return QChar(b);
+  const char16_t c = kHigh[b - 0x80];
+  return QChar(c ? c : char16_t(b));
+}
+
+QStringList Strings(int count) {
+  const QStringList base = atoms();
+  QStringList out;
+  out.reserve(count);
+  for (const QString& a : base) {
+    if (out.size() >= count) return out;
+    out << a;
+  }
+  static const QStringList words = {QStringLiteral("CALLE"), QStringLiteral("NORTE"), QStringLiteral("JUAN"),
+                                    QStringLiteral("mx"), QStringLiteral("12"), QStringLiteral("Int.")};
+  std::mt19937 random(20261208);
+  auto pick = [&](const QStringList& from) { return from[int(random() % from.size())]; };
+  while (out.size() < count) {
+    QString s;
+    const int parts = 1 + int(random() % 5);
+    for (int i = 0; i < parts; ++i) {
+      s += (random() % 3 == 0) ? pick(words) : pick(base);
+      if (random() % 2) s += u' ';
+    }
+    switch (random() % 8) {
+      case 0: s = QStringLiteral("  ") + s; break;          // blanks before
+      case 1: s += QStringLiteral("   "); break;             // blanks after
+      case 2:                                                 // a 300-character text
+        while (s.size() < 300) s += s + u' ';
+        s.truncate(300);
+        break;
+      default: break;
+    }
+    out << s;
+  }
+  return out;
+}
+
+int Size(int fallback) {
+  bool ok = false;
+  const int n = qEnvironmentVariableIntValue("PORTAL_CORPUS_SIZE", &ok);
+  return ok && n > 0 ? n : fallback;
+}
+
+}  // namespace HostileCorpus
