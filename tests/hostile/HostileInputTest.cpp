@@ -57,7 +57,6 @@ FieldResult run(const Probe& probe, const QStringList& corpus) {
     MsgSeam::Clear();
     probe.enter(text);
     DemoTerminal::Settle();
-    if (qEnvironmentVariableIsSet("PORTAL_CORPUS_TRACE")) std::printf("%s | %s\n", qPrintable(StatementJournal::Statements().join(u'|')), qPrintable(MsgSeam::Texts().join(u'|')));
     ++r.tried;
     bool broke = false;
     for (const JournalEntry& e : StatementJournal::Entries())

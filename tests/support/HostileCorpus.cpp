@@ -2,15 +2,11 @@
 
 #include <random>
 
+#include "toolkit/TextUtil.h"
+
 namespace HostileCorpus {
 
 namespace {
-
-// 0x80-0x9F of Windows-1252; 0 marks the five undefined positions.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 QStringList atoms() {
   QStringList a = {
@@ -27,18 +23,11 @@ QStringList atoms() {
       QStringLiteral("N'x'"),     QStringLiteral("0x27"),     QStringLiteral("NULL"),
       QStringLiteral("100%"),     QStringLiteral("A_B"),      QStringLiteral("exec"),
   };
-  for (int b = 0x80; b <= 0xFF; ++b) a << QString(FromWindows1252(static_cast<unsigned char>(b)));
+  for (int b = 0x80; b <= 0xFF; ++b) a << Text::FromCp1252(QByteArray(1, static_cast<char>(b)));
   return a;
 }
 
 }  // namespace
-
-QChar FromWindows1252(unsigned char b) {
-  if (b >= 0xA0) return QChar(b);
-  if (b < 0x80) return QChar(b);
-  const char16_t c = kHigh[b - 0x80];
-  return QChar(c ? c : char16_t(b));
-}
 
 QStringList Strings(int count) {
   const QStringList base = atoms();

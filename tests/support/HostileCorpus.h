@@ -14,7 +14,4 @@ QStringList Strings(int count);
 // The size the suite runs per field: PORTAL_CORPUS_SIZE when set, else `fallback`.
 int Size(int fallback);
 
-// The Windows-1252 character of byte `b` (0x80-0xFF); undefined positions give U+0080 + offset.
-QChar FromWindows1252(unsigned char b);
-
 }  // namespace HostileCorpus
