@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/BuildPaths.h"
 #include "reports/GeneraFastReports.h"
 #include "toolkit/MsgBox.h"
 
@@ -17,7 +18,7 @@ class Workspace {
   Workspace() {
     QDir::setCurrent(m_dir.path());
     QDir().mkpath(QStringLiteral("FReports"));
-    const QDir source(QStringLiteral(PORTAL_SOURCE_DIR "/FReports"));
+    const QDir source(BuildPaths::Source(QStringLiteral("/FReports")));
     for (const QString& f : source.entryList({QStringLiteral("*.fr3")}, QDir::Files))
       QFile::copy(source.filePath(f), QStringLiteral("FReports/") + f);
   }

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/BuildPaths.h"
 #include "app/AppData.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
@@ -61,7 +62,7 @@ void BM_ProcessStartToLoginShown(benchmark::State& state) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("PORTAL_SALIR_TRAS_LOGIN"), QStringLiteral("1"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PORTAL_BINARY_DIR "/portal-empleado"), {});
+    p.start(BuildPaths::Binary(QStringLiteral("/portal-empleado")), {});
     p.waitForFinished(30000);
     if (p.exitCode() != 0) state.SkipWithError("the portal did not start");
   }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include "support/BuildPaths.h"
 #include "app/AppData.h"
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
@@ -55,7 +56,7 @@ struct AdminSession {
     TForm::SetModalHook(nullptr);
   }
   static QString ScreensDir() {
-    const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+    const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
     QDir().mkpath(out);
     return out;
   }

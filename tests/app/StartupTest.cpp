@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include "support/BuildPaths.h"
 #include "app/AppData.h"
 #include "app/Startup.h"
 #include "screens/login/TRegistro.h"
@@ -169,6 +170,6 @@ TEST(Startup, LoginWindowHasItsSizeCaptionAndBackground) {
   EXPECT_EQ(caption, "Portal del Empleado - Última actualización: 26/01/2024");
   EXPECT_EQ(client, QSize(1017, 698));
   EXPECT_FALSE(closeBox);
-  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
-  EXPECT_TRUE(picture.save(QStringLiteral(PORTAL_BINARY_DIR "/screens/login-vacio.png")));
+  QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens")));
+  EXPECT_TRUE(picture.save(BuildPaths::Binary(QStringLiteral("/screens/login-vacio.png"))));
 }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "support/BuildPaths.h"
 #include "data/SqliteEngine.h"
 #include "data/TDataSource.h"
 #include "toolkit/MsgBox.h"
@@ -30,8 +31,8 @@ inline std::shared_ptr<TDataSource> Open(const QString& file) {
 // Prepares a terminal folder in `dir` with the project's script.
 inline bool PrepareTerminal(const QString& dir) {
   QProcess p;
-  p.start(QStringLiteral("bash"), {QStringLiteral(PORTAL_SOURCE_DIR "/tools/prepare-terminal.sh"),
-                                   QStringLiteral(PORTAL_SOURCE_DIR), QStringLiteral(PORTAL_BINARY_DIR), dir});
+  p.start(QStringLiteral("bash"), {BuildPaths::Source(QStringLiteral("/tools/prepare-terminal.sh")),
+                                   BuildPaths::Source(), BuildPaths::Binary(), dir});
   return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/BuildPaths.h"
 #include "db/DemoDatabase.h"
 
 namespace {
@@ -19,7 +20,7 @@ TEST(PrepareTerminal, EmbeddedTerminalGetsEveryDemoScriptUnderTheUpdateName) {
   QTemporaryDir terminal;
   ASSERT_TRUE(DemoDatabase::PrepareTerminal(terminal.path()));
   const QStringList scripts = UpdateScripts(terminal.path());
-  const QStringList sources = QDir(QStringLiteral(PORTAL_SOURCE_DIR "/db")).entryList({QStringLiteral("[0-9][0-9]_*.sql")}, QDir::Files, QDir::Name);
+  const QStringList sources = QDir(BuildPaths::Source(QStringLiteral("/db"))).entryList({QStringLiteral("[0-9][0-9]_*.sql")}, QDir::Files, QDir::Name);
   ASSERT_EQ(scripts.size(), sources.size());
   for (int i = 0; i < sources.size(); ++i) EXPECT_EQ(scripts[i], "ActualizaPortalEmpleadoEscritorio" + sources[i]);
   EXPECT_TRUE(QFile::exists(terminal.filePath("demo/logo_norte.jpg")));

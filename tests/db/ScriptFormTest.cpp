@@ -5,10 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+#include "support/BuildPaths.h"
 #include "update/UpdateScript.h"
 
 TEST(DemoScripts, KeepTheFormTheUpdateReads) {
-  const QDir db(QStringLiteral(PORTAL_SOURCE_DIR "/db"));
+  const QDir db(BuildPaths::Source(QStringLiteral("/db")));
   const QStringList names = db.entryList({QStringLiteral("[0-9][0-9]_*.sql")}, QDir::Files, QDir::Name);
   ASSERT_GE(names.size(), 7);
   for (const QString& name : names) {

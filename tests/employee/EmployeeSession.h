@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include "support/BuildPaths.h"
 #include "app/AppData.h"
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
@@ -70,7 +71,7 @@ struct EmployeeSession {
   }
 
   static void render(QWidget* screen, const QString& name) {
-    const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+    const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
     QDir().mkpath(out);
     Render::ToPng(screen, out + u'/' + name + QStringLiteral(".png"));
   }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "support/BuildPaths.h"
 #include "FuzzTargets.h"
 
 namespace {
@@ -25,7 +26,7 @@ const Target kTargets[] = {
 
 TEST(FuzzRegressions, EveryKeptInputRunsThrough) {
   for (const Target& t : kTargets) {
-    const QDir dir(QStringLiteral(PORTAL_SOURCE_DIR "/fuzz/corpus/") + QString::fromLatin1(t.folder));
+    const QDir dir(BuildPaths::Source(QStringLiteral("/fuzz/corpus/")) + QString::fromLatin1(t.folder));
     const QStringList files = dir.entryList(QDir::Files);
     EXPECT_FALSE(files.isEmpty()) << t.folder << " has no seeds";
     for (const QString& name : files) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <functional>
 
+#include "support/BuildPaths.h"
 #include "screens/login/TRegistro.h"
 #include "screens/menu/TPrincipal.h"
 #include "screens/receipts/TRecibos.h"
@@ -46,8 +47,8 @@ inline void Touch(const QString& path, const QByteArray& bytes = QByteArray("x")
 
 // Where the pictures of the screens go, for people to look at.
 inline QString PicturePath(const QString& name) {
-  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
-  return QStringLiteral(PORTAL_BINARY_DIR "/screens/") + name;
+  QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens")));
+  return BuildPaths::Binary(QStringLiteral("/screens/")) + name;
 }
 
 // Writes the widget's picture once `drawn` shows ink in it (pages render in the background):

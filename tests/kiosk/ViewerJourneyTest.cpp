@@ -9,6 +9,7 @@
 #include <QPdfDocument>
 #include <QPdfView>
 
+#include "support/BuildPaths.h"
 #include "KioskSupport.h"
 #include "data/mdlOperacion.h"
 #include "reports/PdfTools.h"
@@ -72,7 +73,7 @@ TEST(DocumentViewer, ReceiptPdfShowsInThePortalAndGoesWithTheScreen) {
 TEST(DocumentViewer, LogoutClosesTheViewerAndRemovesEveryTempLeftover) {
   DemoTerminal terminal;
   qunsetenv("PORTAL_DOCUMENT_VIEWER");
-  QFile::copy(QStringLiteral(PORTAL_SOURCE_DIR "/db/files/Conducta.pdf"), terminal.file("Conducta.pdf"));
+  QFile::copy(BuildPaths::Source(QStringLiteral("/db/files/Conducta.pdf")), terminal.file("Conducta.pdf"));
   TPrincipal* menu = Kiosk::LogIn();
   ASSERT_NE(menu, nullptr);
   menu->btnConducta->Press();
@@ -105,7 +106,7 @@ TEST(DocumentViewer, LogoutClosesTheViewerAndRemovesEveryTempLeftover) {
 TEST(DocumentViewer, PagesZoomPicturesAndRefusedFiles) {
   DemoTerminal terminal;
   qunsetenv("PORTAL_DOCUMENT_VIEWER");
-  const QString multi = QStringLiteral(PORTAL_SOURCE_DIR "/db/files/reglamento_interior.pdf");
+  const QString multi = BuildPaths::Source(QStringLiteral("/db/files/reglamento_interior.pdf"));
   const int pages = PdfTools::Pages(multi);
   ASSERT_GE(pages, 1);
   ASSERT_TRUE(DocumentOpener::Open(multi));
@@ -149,7 +150,7 @@ TEST(DocumentViewer, PagesZoomPicturesAndRefusedFiles) {
   EXPECT_EQ(DocumentOpener::RunningCount(), 0);
 
   // A picture opens in the same viewer, one page.
-  const QString logo = QStringLiteral(PORTAL_SOURCE_DIR "/db/files/logo_norte.jpg");
+  const QString logo = BuildPaths::Source(QStringLiteral("/db/files/logo_norte.jpg"));
   ASSERT_TRUE(DocumentOpener::Open(logo));
   v = onlyViewer();
   ASSERT_NE(v, nullptr);

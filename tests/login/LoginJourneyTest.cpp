@@ -2,6 +2,7 @@
 // on-screen keys as an employee would.
 #include <gtest/gtest.h>
 
+#include "support/BuildPaths.h"
 #include "data/Scramble.h"
 #include "data/StatementJournal.h"
 #include "screens/login/TPassword.h"
@@ -216,7 +217,7 @@ TEST(LoginJourney, ExitButtonFollowsSalirActivado) {
 TEST(LoginJourney, ScreensRenderedForPeople) {
   DemoTerminal terminal;
   TFont::InstallSubstitutes();
-  const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+  const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
   QDir().mkpath(out);
   TRegistro* login = startLogin();
   login->txtEmpleado->Value = "1";

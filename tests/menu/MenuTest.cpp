@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "support/BuildPaths.h"
 #include "data/Scramble.h"
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
@@ -161,7 +162,7 @@ TEST(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
     EXPECT_TRUE(menu->oLabel1->lMultiline());
     EXPECT_EQ(menu->oLabel1->geometry(), stated[0].bounds);
     if (*c.company && std::strlen(c.company) == 60) {
-      const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+      const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
       QDir().mkpath(out);
       EXPECT_TRUE(Render::ToPng(menu, out + "/menu-empresa-60.png"));
     }

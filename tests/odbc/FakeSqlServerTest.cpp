@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "support/BuildPaths.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -31,7 +32,7 @@ class FakeSqlServer : public ::testing::Test {
     if (OdbcDrivers::Find("libtdsodbc.so").isEmpty() || !QFile::exists(QStringLiteral("/usr/bin/python3"))) return;
     server = new QProcess;
     server->start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral(PORTAL_SOURCE_DIR "/tests/odbc/fake_sql_server.py")});
+                  {BuildPaths::Source(QStringLiteral("/tests/odbc/fake_sql_server.py"))});
     if (server->waitForReadyRead(10000)) port = server->readLine().trimmed().toInt();
   }
   static void TearDownTestSuite() {

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "support/BuildPaths.h"
 #include "package/Run.h"
 #include "support/QtPrinters.h"
 
@@ -29,7 +30,7 @@ const Built& Package() {
   static Built* built = [] {
     auto* b = new Built;
     const QString out = b->scratch.filePath("out");
-    const Ran pack = Exec("cpack", {"-G", "DEB", "--config", PORTAL_BINARY_DIR "/CPackConfig.cmake", "-B", out});
+    const Ran pack = Exec("cpack", {"-G", "DEB", "--config", BuildPaths::Binary(QStringLiteral("/CPackConfig.cmake")), "-B", out});
     const QStringList debs = QDir(out).entryList({"*.deb"}, QDir::Files);
     if (!pack.ok() || debs.size() != 1) {
       b->failure = "cpack: " + pack.out + pack.err;
@@ -91,7 +92,7 @@ TEST(Package, CarriesEveryFileOfTheFoldersItShips) {
   };
   for (const Folder& f : folders) {
     SCOPED_TRACE(f.source);
-    const QStringList shipped = QDir(PORTAL_SOURCE_DIR "/" + QString::fromLatin1(f.source)).entryList(f.patterns, QDir::Files, QDir::Name);
+    const QStringList shipped = QDir(BuildPaths::Source(QStringLiteral("/")) + QString::fromLatin1(f.source)).entryList(f.patterns, QDir::Files, QDir::Name);
     ASSERT_FALSE(shipped.isEmpty());
     EXPECT_EQ(QDir(share + f.installed).entryList(f.patterns, QDir::Files, QDir::Name), shipped);
   }

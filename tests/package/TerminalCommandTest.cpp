@@ -7,11 +7,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/BuildPaths.h"
 #include "package/Run.h"
 
 namespace {
 
-const QString kCommand = QStringLiteral(PORTAL_SOURCE_DIR "/tools/portal-empleado-terminal");
+const QString kCommand = BuildPaths::Source(QStringLiteral("/tools/portal-empleado-terminal"));
 
 QString ReadFile(const QString& path) {
   QFile f(path);
@@ -105,7 +106,7 @@ TEST(TerminalCommand, KeepsTheConfigAndEditedTemplatesOfAPreparedTerminal) {
   EXPECT_EQ(kept.readAll(), config);
   // The edited template is set aside, the shipped one takes its place; unchanged ones are not.
   EXPECT_EQ(ReadFile(terminal.filePath("FReports/peVacaciones.fr3.~1~")), "<editada/>");
-  EXPECT_EQ(ReadFile(terminal.filePath("FReports/peVacaciones.fr3")), ReadFile(PORTAL_SOURCE_DIR "/FReports/peVacaciones.fr3"));
+  EXPECT_EQ(ReadFile(terminal.filePath("FReports/peVacaciones.fr3")), ReadFile(BuildPaths::Source(QStringLiteral("/FReports/peVacaciones.fr3"))));
   EXPECT_TRUE(UpdateScripts(terminal.path()).isEmpty());
 
   const Ran again = Exec(kCommand, {"--demo", terminal.path()});

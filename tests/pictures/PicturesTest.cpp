@@ -2,6 +2,7 @@
 // of the right size, and the keyboard backgrounds match resources/keyboards.json.
 #include <gtest/gtest.h>
 
+#include "support/BuildPaths.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -86,7 +87,7 @@ const KeyboardPicture kKeyboards[] = {
 };
 
 QJsonObject keyboardTables() {
-  QFile f(QString::fromUtf8(PORTAL_SOURCE_DIR) + QStringLiteral("/resources/keyboards.json"));
+  QFile f(BuildPaths::Source() + QStringLiteral("/resources/keyboards.json"));
   if (!f.open(QIODevice::ReadOnly)) return {};
   return QJsonDocument::fromJson(f.readAll()).object();
 }

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include "support/BuildPaths.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
 #include "data/mdlNomina.h"
@@ -106,7 +107,7 @@ TEST(Receipts, OpenedFromTheMenuListsYearsTypesPeriodsAndReceipts) {
     EXPECT_EQ(r->arregloRecibos->Column(1)->cHeader(), QStringLiteral("Nomina"));
     EXPECT_EQ(r->arregloRecibos->Column(17)->nAlignment(), 6);
     EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join("|").toStdString();
-    const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+    const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
     QDir().mkpath(out);
     Render::ToPng(r, out + "/recibos.png");
     r->Close();
@@ -232,8 +233,8 @@ TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
     }
     ASSERT_GT(r->arregloRecibos->Len(), 0) << c.name;
     const Row receipt = r->arregloRecibos->CurrentRow();
-    QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
-    const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/recibo-%1.pdf").arg(QString::fromLatin1(c.name).replace(' ', '-').remove(','));
+    QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens")));
+    const QString pdf = BuildPaths::Binary(QStringLiteral("/screens/recibo-%1.pdf")).arg(QString::fromLatin1(c.name).replace(' ', '-').remove(','));
     QFile::remove(pdf);
     int pages = 0;
     ReportModal::SetHookForTests([&](QDialog& dialog) {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
+#include "support/BuildPaths.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void append(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 TEST(TemplateGenerator, DeliveredTemplatesAreWhatItWrites) {
-  const GeneratorRun r = generator(QStringLiteral(PORTAL_SOURCE_DIR "/FReports"), {QStringLiteral("--comprobar")});
+  const GeneratorRun r = generator(BuildPaths::Source(QStringLiteral("/FReports")), {QStringLiteral("--comprobar")});
   EXPECT_EQ(r.exit, 0) << r.errors.toStdString();
 }
 
@@ -67,7 +68,7 @@ TEST(TemplateGenerator, ATemplateChangedSinceItWroteItIsNotReplaced) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PORTAL_SOURCE_DIR "/FReports/") + kScript, dir.filePath(kScript)));
+    ASSERT_TRUE(QFile::copy(BuildPaths::Source(QStringLiteral("/FReports/")) + kScript, dir.filePath(kScript)));
     ASSERT_EQ(generator(dir.path(), {}).exit, 0);
     const QByteArray written = contents(dir.filePath(edited));
     ASSERT_FALSE(written.isEmpty());

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "support/BuildPaths.h"
 #include "PdfTools.h"
 #include "reports/GeneraFastReports.h"
 #include "reports/frReportManager.h"
@@ -98,7 +99,7 @@ class Templates : public ::testing::Test {
     // The delivered templates, copied into a scratch folder that becomes the working directory.
     s_dir = new ScopedWorkDir;
     QDir().mkpath(QStringLiteral("FReports"));
-    const QDir source(QStringLiteral(PORTAL_SOURCE_DIR "/FReports"));
+    const QDir source(BuildPaths::Source(QStringLiteral("/FReports")));
     for (const QString& f : source.entryList({QStringLiteral("*.fr3")}, QDir::Files))
       QFile::copy(source.filePath(f), QStringLiteral("FReports/") + f);
     QImage logo(400, 200, QImage::Format_ARGB32);

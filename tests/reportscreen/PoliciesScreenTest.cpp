@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "support/BuildPaths.h"
 #include "ScreenSession.h"
 #include "mail/TEnviaMail.h"
 #include "screens/reports/TPoliticas.h"
@@ -44,8 +45,8 @@ TEST(PoliciesScreen, OpenedFromTheMenuListsOpensAndMailsTheCompanysPolicies) {
     for (int c : {1, 2, 4}) EXPECT_TRUE(p->arrayPoliticas->Column(c)->lHide()) << c;
     EXPECT_FALSE(p->arrayPoliticas->Column(3)->lHide());
     EXPECT_EQ(p->arrayPoliticas->Column(3)->cHeader(), QStringLiteral("Nombre"));
-    QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
-    Render::ToPng(p, QStringLiteral(PORTAL_BINARY_DIR "/screens/politicas.png"));
+    QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens")));
+    Render::ToPng(p, BuildPaths::Binary(QStringLiteral("/screens/politicas.png")));
 
     // The first policy opens in the viewer, as stored.
     const QString path = Text::ToText(listing.row(1).col(4));

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "support/BuildPaths.h"
 #include "ScreenSession.h"
 #include "data/StatementJournal.h"
 #include "mail/TEnviaMail.h"
@@ -43,7 +44,7 @@ class PreviewSeam {
 };
 
 QString screensDir() {
-  const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+  const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
   QDir().mkpath(out);
   return out;
 }

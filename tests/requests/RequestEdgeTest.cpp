@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDialog>
 
+#include "support/BuildPaths.h"
 #include "RequestsFixture.h"
 #include "reports/ReportModal.h"
 #include "reports/ReportPreview.h"
@@ -517,8 +518,8 @@ TEST(RequestScreens, PrintsTheSelectedRequestsForm) {
   ASSERT_GT(s->cmbSolicitudes->Len(), 0);
   s->cmbSolicitudes->UserSelect(1);
   StatementJournal::Clear();
-  const QString pdf = QStringLiteral(PORTAL_BINARY_DIR "/screens/solicitud-forma.pdf");
-  QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens"));
+  const QString pdf = BuildPaths::Binary(QStringLiteral("/screens/solicitud-forma.pdf"));
+  QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens")));
   QFile::remove(pdf);
   int paginas = 0;
   ReportModal::SetHookForTests([&](QDialog& dialog) {

@@ -3,6 +3,7 @@
 // mailed) or rejects it (the employee is mailed), and the employee follows its progress.
 #include <QDate>
 
+#include "support/BuildPaths.h"
 #include "RequestsFixture.h"
 #include "screens/requests/TAutorizaciones.h"
 #include "screens/requests/TMotivoRechazo.h"
@@ -127,8 +128,8 @@ void recorre(Portal& p, const Recorrido& r, const std::function<void(const Entra
   ASSERT_EQ(aviso.attachments.size(), 1);
   EXPECT_EQ(aviso.attachments[0].fileName, r.prefijo + kAna + ".PDF");
   const QString forma = PdfText(aviso.attachments[0].bytes);
-  QFile copia(QStringLiteral(PORTAL_BINARY_DIR "/screens/aviso-") + r.prefijo + QStringLiteral(".pdf"));
-  if (QDir().mkpath(QStringLiteral(PORTAL_BINARY_DIR "/screens")) && copia.open(QIODevice::WriteOnly))
+  QFile copia(BuildPaths::Binary(QStringLiteral("/screens/aviso-")) + r.prefijo + QStringLiteral(".pdf"));
+  if (QDir().mkpath(BuildPaths::Binary(QStringLiteral("/screens"))) && copia.open(QIODevice::WriteOnly))
     copia.write(aviso.attachments[0].bytes);  // kept for people to look at
   copia.close();
   EXPECT_TRUE(forma.contains(r.titulo)) << forma.toStdString();

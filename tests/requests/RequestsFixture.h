@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <memory>
 
+#include "support/BuildPaths.h"
 #include "app/AppData.h"
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
@@ -87,7 +88,7 @@ class Portal {
   }
 
   static void Mira(QWidget* w, const QString& name) {
-    const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+    const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
     QDir().mkpath(out);
     Render::ToPng(w, out + u'/' + name + QStringLiteral(".png"));
   }

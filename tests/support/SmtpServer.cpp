@@ -1,3 +1,4 @@
+#include "support/BuildPaths.h"
 #include "support/SmtpServer.h"
 
 #include <QDeadlineTimer>
@@ -18,7 +19,7 @@ namespace {
 
 constexpr int kStartMs = 15000;
 
-QString scriptPath() { return QStringLiteral(PORTAL_SOURCE_DIR "/tests/support/smtp_server.py"); }
+QString scriptPath() { return BuildPaths::Source(QStringLiteral("/tests/support/smtp_server.py")); }
 
 struct TestCertificate {
   QTemporaryDir dir;

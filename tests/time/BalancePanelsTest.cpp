@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QWidget>
 
+#include "support/BuildPaths.h"
 #include "data/StatementJournal.h"
 #include "data/TQuery.h"
 #include "screens/login/TRegistro.h"
@@ -83,7 +84,7 @@ TEST(BalancePanels, EachCompanyShowsItsLayoutFilledFromTheBalanceRow) {
       EXPECT_FALSE(panels.Excede(Text::Val(available)));
       EXPECT_TRUE(panels.Excede(Text::Val(available) + 1));
       EXPECT_EQ(fieldsOf(host).size(), 10);
-      const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+      const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
       QDir().mkpath(out);
       Render::ToPng(&host, out + QStringLiteral("/saldos-%1-opcion%2.png")
                                      .arg(arrangement == BalancePanels::Arrangement::Across ? "across" : "stacked")

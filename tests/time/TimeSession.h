@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "support/BuildPaths.h"
 #include "data/TQuery.h"
 #include "reports/PdfTools.h"
 #include "reports/ReportModal.h"
@@ -31,7 +32,7 @@ inline QStringList Column(const Rows& rows, int n) {
 }
 
 inline QString OutDir() {
-  const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+  const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
   QDir().mkpath(out);
   return out;
 }

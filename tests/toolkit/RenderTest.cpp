@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "support/BuildPaths.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Render.h"
 
@@ -101,7 +102,7 @@ class TMuestra : public TForm {
 TEST(Render, SampleScreenToPng) {
   TFont::InstallSubstitutes();
   auto* f = TForm::New<TMuestra>();
-  const QString out = QStringLiteral(PORTAL_BINARY_DIR "/screens");
+  const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
   QDir().mkpath(out);
   const QString path = out + QStringLiteral("/muestra-controles.png");
   ASSERT_TRUE(Render::ToPng(f, path));
