@@ -56,7 +56,7 @@ void BM_DocumentToPdf(benchmark::State& state) {
   const QString archivo = QDir::current().filePath(QStringLiteral("TEMPbench"));
   bool produced = true;
   Bench::TimeEach(state, [&] { produced = produced && r->GeneraReporte(QStringLiteral("Mail"), archivo); },
-                  Bench::BarePdfPageMs());
+                  Bench::BarePdfPage());
   if (!produced) state.SkipWithError("the document was not produced");
   state.counters["bytes"] = static_cast<double>(QFile(ArchivoPDF(archivo)).size());
   QFile::remove(ArchivoPDF(archivo));

@@ -148,7 +148,7 @@ void pressToScreenShown(benchmark::State& state, const std::function<TBtnBmp*()>
     clock.start();
     button()->Press();
     return shownAt >= 0 ? shownAt : clock.nsecsElapsed() / 1e6;
-  }, Bench::BareWindowMs(), [&] {
+  }, Bench::BareWindow(), [&] {
     settle();
     if (before) before();
   });
@@ -291,7 +291,7 @@ void BM_ConductButtonToViewerShown(benchmark::State& state) {
     if (viewers.isEmpty()) return clock.nsecsElapsed() / 1e6;
     if (Bench::PaintNow(viewers.last())) ++shown;
     return clock.nsecsElapsed() / 1e6;
-  }, Bench::BareWindowMs(), [] {
+  }, Bench::BareWindow(), [] {
     DocumentOpener::CloseAll();
     settle();
   });
@@ -329,7 +329,7 @@ void BM_AdministratorAcceptToScreenShown(benchmark::State& state) {
         break;
       }
     return clock.nsecsElapsed() / 1e6;
-  }, Bench::BareWindowMs(), [&] {
+  }, Bench::BareWindow(), [&] {
     for (TForm* f : Application::Windows())
       if (auto* a = qobject_cast<TAdministrador*>(f); a && a->isVisible()) a->Close();
     settle();
@@ -343,7 +343,7 @@ BENCHMARK(BM_AdministratorAcceptToScreenShown)->Unit(benchmark::kMillisecond)->U
 
 // The yardstick of the screens above.
 void BM_BareWindowShown(benchmark::State& state) {
-  Bench::TimeEach(state, [] { Bench::ShowBareWindow(40); }, Bench::BareWindowMs());
+  Bench::TimeEach(state, [] { Bench::ShowBareWindow(40); }, Bench::BareWindow());
 }
 BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
