@@ -267,7 +267,18 @@ bool FromFile(const QString& path, ReportTemplate& out, QString& error) {
     error = file.errorString();
     return false;
   }
-  return FromText(QString::fromUtf8(file.readAll()), out, error);
+  // Parsing costs more than reading: a template already read with the same bytes is reused
+  // (its parsed form is never changed by a run).
+  static QHash<QByteArray, ReportTemplate> parsed;
+  const QByteArray bytes = file.readAll();
+  if (auto it = parsed.constFind(bytes); it != parsed.constEnd()) {
+    out = *it;
+    return true;
+  }
+  if (!FromText(QString::fromUtf8(bytes), out, error)) return false;
+  if (parsed.size() >= 64) parsed.clear();
+  parsed.insert(bytes, out);
+  return true;
 }
 
 }  // namespace TemplateLoader

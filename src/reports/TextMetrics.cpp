@@ -21,14 +21,36 @@ QPaintDevice* PdfDevice() {
   return writer;
 }
 
-// Metrics objects are costly to build; keep one per font for the life of the process (the
-// cache is never torn down, so no metrics outlive the application object at exit).
-const QFontMetricsF& Metrics(const QFont& font) {
-  static auto* cache = new QHash<QString, QFontMetricsF*>;
+// Metrics objects are costly to build, and so are a font's key and the shaping behind a
+// width: keep one entry per font for the life of the process, with the widths measured in
+// it (the cache is never torn down, so no metrics outlive the application object at exit).
+struct FontEntry {
+  QFont font;
+  QFontMetricsF* metrics = nullptr;
+  QHash<QString, double> widths;  // in dots
+};
+
+FontEntry& Entry(const QFont& font) {
+  static auto* cache = new QHash<QString, FontEntry*>;
+  static FontEntry* last = nullptr;
+  // Layout asks about the same font many times in a row; comparing fonts is cheaper than keying them.
+  if (last && last->font == font) return *last;
   const QString key = font.key();
   auto it = cache->find(key);
-  if (it == cache->end()) it = cache->insert(key, new QFontMetricsF(font, PdfDevice()));
+  if (it == cache->end()) it = cache->insert(key, new FontEntry{font, new QFontMetricsF(font, PdfDevice()), {}});
+  last = *it;
   return **it;
+}
+
+const QFontMetricsF& Metrics(const QFont& font) { return *Entry(font).metrics; }
+
+double WidthDots(const QFont& font, const QString& text) {
+  FontEntry& e = Entry(font);
+  if (auto it = e.widths.constFind(text); it != e.widths.constEnd()) return *it;
+  if (e.widths.size() >= 20000) e.widths.clear();
+  const double w = e.metrics->horizontalAdvance(text);
+  e.widths.insert(text, w);
+  return w;
 }
 
 QString ResolveFamily(const QString& wanted) {
@@ -63,7 +85,7 @@ QFont MakeFont(const QString& family, double points, bool bold, bool italic, boo
   return font;
 }
 
-double WidthMm(const QFont& font, const QString& text) { return Metrics(font).horizontalAdvance(text) * kMmPerDot; }
+double WidthMm(const QFont& font, const QString& text) { return WidthDots(font, text) * kMmPerDot; }
 double LineHeightMm(const QFont& font) { return Metrics(font).lineSpacing() * kMmPerDot; }
 double AscentMm(const QFont& font) { return Metrics(font).ascent() * kMmPerDot; }
 

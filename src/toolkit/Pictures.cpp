@@ -1,10 +1,15 @@
 #include "toolkit/Pictures.h"
 
+#include <QCache>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QSet>
 #include <QSvgRenderer>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -38,6 +43,44 @@ QString localPath(const QString& path) {
   return p;
 }
 
+// Rendering a screen's picture costs several milliseconds (its texts most of all), so each
+// picture is drawn once per size and kept: the recently used ones up to about a dozen
+// screen backgrounds. A file's entry is keyed by its modification time and length as well,
+// so that a replaced logo is read again.
+constexpr int kCacheKilobytes = 32 * 1024;
+
+QCache<QString, QPixmap>& rendered() {
+  static QCache<QString, QPixmap> cache(kCacheKilobytes);
+  return cache;
+}
+
+QString keyOf(const QString& source, const QSize& size) {
+  return source + u'|' + QString::number(size.width()) + u'x' + QString::number(size.height());
+}
+
+QPixmap remembered(const QString& key, const std::function<QPixmap()>& draw) {
+  if (const QPixmap* hit = rendered().object(key)) return *hit;
+  QPixmap pm = draw();
+  if (!pm.isNull()) {
+    const qint64 kb = std::max<qint64>(1, qint64(pm.width()) * pm.height() * pm.depth() / 8 / 1024);
+    rendered().insert(key, new QPixmap(pm), int(std::min<qint64>(kb, kCacheKilobytes)));
+  }
+  return pm;
+}
+
+QString fileKey(const QString& path) {
+  const QFileInfo info(path);
+  return QStringLiteral("file:") + info.absoluteFilePath() + u'|' +
+         QString::number(info.lastModified().toMSecsSinceEpoch()) + u'|' + QString::number(info.size());
+}
+
+bool isResource(const QString& res) {
+  static QHash<QString, bool> known;
+  auto it = known.constFind(res);
+  if (it == known.constEnd()) it = known.insert(res, QFileInfo::exists(res));
+  return *it;
+}
+
 }  // namespace
 
 namespace Pictures {
@@ -48,13 +91,18 @@ QString ResourcePath(const QString& name) {
 
 bool Exists(const QString& nameOrPath) {
   if (nameOrPath.trimmed().isEmpty()) return false;
-  if (QFileInfo::exists(ResourcePath(nameOrPath))) return true;
+  if (isResource(ResourcePath(nameOrPath))) return true;
   return looksLikeFile(nameOrPath) && QFileInfo(localPath(nameOrPath)).isFile();
 }
 
 QSize NaturalSize(const QString& nameOrPath) {
   const QString res = ResourcePath(nameOrPath);
-  if (QFileInfo::exists(res)) return QSvgRenderer(res).defaultSize();
+  if (isResource(res)) {
+    static QHash<QString, QSize> sizes;
+    auto it = sizes.constFind(res);
+    if (it == sizes.constEnd()) it = sizes.insert(res, QSvgRenderer(res).defaultSize());
+    return *it;
+  }
   QImageReader reader(localPath(nameOrPath));
   return reader.size();
 }
@@ -63,27 +111,28 @@ QPixmap Load(const QString& nameOrPath, const QSize& size) {
   const QString name = nameOrPath.trimmed();
   if (name.isEmpty()) return QPixmap();
   const QString res = ResourcePath(name);
-  if (QFileInfo::exists(res)) {
-    QPixmap pm = renderSvg(res, size);
+  if (isResource(res)) {
+    QPixmap pm = remembered(keyOf(res, size), [&] { return renderSvg(res, size); });
     if (pm.isNull()) warnOnce(name, "SVG ilegible");
     return pm;
   }
   if (looksLikeFile(name)) {
     const QString path = localPath(name);
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-      QPixmap pm = renderSvg(path, size);
-      if (pm.isNull()) warnOnce(name, "archivo ilegible");
-      return pm;
-    }
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage img = reader.read();
-    if (img.isNull()) {
+    if (!QFileInfo(path).isFile()) {
       warnOnce(name, "archivo ilegible");
       return QPixmap();
     }
-    QPixmap pm = QPixmap::fromImage(img);
-    if (!size.isEmpty()) pm = pm.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pm = remembered(keyOf(fileKey(path), size), [&] {
+      if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return renderSvg(path, size);
+      QImageReader reader(path);
+      reader.setAutoTransform(true);
+      const QImage img = reader.read();
+      if (img.isNull()) return QPixmap();
+      QPixmap read = QPixmap::fromImage(img);
+      if (!size.isEmpty()) read = read.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      return read;
+    });
+    if (pm.isNull()) warnOnce(name, "archivo ilegible");
     return pm;
   }
   warnOnce(name, "recurso desconocido");

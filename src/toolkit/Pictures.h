@@ -8,7 +8,8 @@
 namespace Pictures {
 
 // The picture at `size` (its natural size when empty). An unknown name or an unreadable
-// file gives a null pixmap and one warning line per name.
+// file gives a null pixmap and one warning line per name. Drawn pictures are kept for the
+// next caller (a file until it changes on disk).
 QPixmap Load(const QString& nameOrPath, const QSize& size = QSize());
 
 // True when the name is a compiled-in picture or an existing image file.

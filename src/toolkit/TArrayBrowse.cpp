@@ -337,7 +337,7 @@ TArrayBrwColumn* TArrayBrowse::AddColumn(const QString& header, int width) {
   col->m_width = width;
   m_columns.append(col);
   m_filters.append(QString());
-  m_model->reset();
+  m_resetPending = true;
   auto* edit = new QLineEdit(m_filterBar);
   edit->setObjectName(objectName() + QStringLiteral(".filter") + QString::number(ColCount()));
   const int n = ColCount();
@@ -387,6 +387,7 @@ void TArrayBrowse::rebuildView() {
     }
     if (keep) m_view.append(i);
   }
+  m_resetPending = false;
   m_model->reset();
   m_syncing = false;
 }
@@ -475,7 +476,28 @@ void TArrayBrowse::columnChanged() {
   m_table->viewport()->update();
 }
 
+QTableView* TArrayBrowse::View() const {
+  const_cast<TArrayBrowse*>(this)->flushLayout();
+  return m_table;
+}
+
 void TArrayBrowse::applyLayout() {
+  m_layoutDirty = true;
+  if (isVisible()) flushLayout();
+}
+
+void TArrayBrowse::showEvent(QShowEvent* event) {
+  flushLayout();
+  QWidget::showEvent(event);
+}
+
+void TArrayBrowse::flushLayout() {
+  if (m_resetPending) {
+    m_resetPending = false;
+    m_model->reset();
+  }
+  if (!m_layoutDirty) return;
+  m_layoutDirty = false;
   QHeaderView* h = m_table->horizontalHeader();
   h->setFixedHeight(m_headerHeight);
   m_table->verticalHeader()->setDefaultSectionSize(m_rowHeight);

@@ -112,17 +112,22 @@ class TArrayBrowse : public TControl<TArrayBrowse, QWidget> {
   Event<TArrayBrowse*> OnDblClick;
   Event<TArrayBrowse*> OnDataDblClick;  // double click on a cell
 
-  QTableView* View() const { return m_table; }
+  // The table, its columns laid out.
+  QTableView* View() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   friend class TArrayBrwColumn;
   friend class ArrayModel;
   void columnChanged();
   void rebuildView();
+  // Column and header changes made while the browse is hidden (a screen being built) are
+  // laid out once, when it is shown or its table is asked for.
   void applyLayout();
+  void flushLayout();
   void placeFilterBar();
   void setCurrent(int oneBased, bool byUser);
   void headerClicked(int section);
@@ -136,6 +141,8 @@ class TArrayBrowse : public TControl<TArrayBrowse, QWidget> {
   Rows m_all;
   QList<int> m_view;  // indexes into m_all, in shown order
   int m_current = 0;  // 1-based in m_view
+  bool m_layoutDirty = false;
+  bool m_resetPending = false;
   int m_rowHeight = 21;
   int m_headerHeight = 21;
   bool m_filterOn = false;

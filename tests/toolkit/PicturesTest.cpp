@@ -73,3 +73,31 @@ TEST(Pictures, FilesLoadByPath) {
   EXPECT_TRUE(Pictures::Exists(QStringLiteral("logo.jpg")));
   EXPECT_TRUE(Pictures::Load(dir.file(QStringLiteral("falta.jpg"))).isNull());
 }
+
+// Pictures are kept once drawn: a caller painting over its copy leaves the next caller's
+// intact, and a file replaced on disk is read again.
+TEST(Pictures, KeptPicturesStayCleanAndFollowTheirFiles) {
+  const QStringList names = compiledIn();
+  if (names.isEmpty()) GTEST_SKIP() << "no pictures compiled in yet";
+  QPixmap first = Pictures::Load(names.first(), QSize(24, 24));
+  const QImage before = first.toImage();
+  {
+    QPainter p(&first);
+    p.fillRect(first.rect(), Qt::magenta);
+  }
+  EXPECT_EQ(Pictures::Load(names.first(), QSize(24, 24)).toImage(), before);
+
+  ScopedWorkDir dir;
+  const QString logo = dir.file(QStringLiteral("logo.png"));
+  const auto save = [&](const QSize& size, Qt::GlobalColor color) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    ASSERT_TRUE(img.save(logo));
+  };
+  save(QSize(20, 10), Qt::red);
+  EXPECT_EQ(QColor(Pictures::Load(logo).toImage().pixel(1, 1)), QColor(Qt::red));
+  save(QSize(30, 12), Qt::green);
+  const QPixmap replaced = Pictures::Load(logo);
+  EXPECT_EQ(replaced.size(), QSize(30, 12));
+  EXPECT_EQ(QColor(replaced.toImage().pixel(1, 1)), QColor(Qt::green));
+}
