@@ -20,7 +20,9 @@ class SqliteEngine : public DbEngine {
 
   bool Open(QList<DbError>* errors) override;
   void Close() override;
-  bool IsOpen() const override { return m_db != nullptr; }
+  // Also while a damaged file waits for the next statement to open it afresh: a reopen that
+  // failed once must not leave the connection closed for good.
+  bool IsOpen() const override { return m_db != nullptr || m_reopen; }
   DbOutcome Run(const QString& statement) override;
   QString Describe() const override;
 

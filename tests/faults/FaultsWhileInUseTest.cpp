@@ -2,27 +2,39 @@
 // nothing is left half-done, and the terminal works again once the fault is gone.
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <functional>
 #include <memory>
 
+#include "data/StatementJournal.h"
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
+#include "screens/admin/TAdministrador.h"
+#include "screens/employee/TInformacionGeneral.h"
 #include "screens/login/TRegistro.h"
 #include "screens/menu/TPrincipal.h"
 #include "screens/receipts/TRecibos.h"
+#include "screens/reports/TReportes.h"
+#include "screens/requests/TMotivoRechazo.h"
+#include "screens/requests/TSolicitarDetalle.h"
+#include "screens/shared/TiposSolicitud.h"
+#include "screens/time/TSolicitarVacaciones.h"
 #include "support/DemoTerminal.h"
 #include "support/SmtpServer.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ErrorSys.h"
+#include "toolkit/TextUtil.h"
 
 namespace {
 
 // A terminal with employee 1 logged in and the receipts screen open on a mail server.
 struct Session {
   std::unique_ptr<TestSmtp::SmtpServer> smtp = std::make_unique<TestSmtp::SmtpServer>();
-  DemoTerminal terminal;
+  DemoTerminal terminal{QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\nModifica=Si\n")};
   TPrincipal* menu = nullptr;
   TRecibos* receipts = nullptr;
   Session() {
@@ -48,6 +60,22 @@ struct Session {
   }
   QStringList leftovers() const {
     return QDir(terminal.path()).entryList({"*.xml", "*.pdf", "TEMP*"}, QDir::AllEntries);
+  }
+  // A screen opened as the menu opens it, for the employee logged in.
+  template <class Screen>
+  Screen* open(const std::function<void(Screen&)>& more = {}) {
+    return TForm::New<Screen>(menu, [&](Screen& screen) {
+      screen.CNX = menu->CNX;
+      screen.empresa = menu->empresa;
+      screen.codigo = AppData.Codigo;
+      if (more) more(screen);
+    });
+  }
+  // One value read on a connection of its own (the session's may be the one that failed).
+  QString read(const QString& query) const {
+    auto other = DemoDatabase::Open(database());
+    TQuery q(other, QStringLiteral("GENERAL"), query);
+    return q.RecCount() ? q.GetRows().row(1).col(1).toString() : QStringLiteral("<sin fila>");
   }
 };
 
@@ -124,4 +152,268 @@ TEST(FaultsWhileInUse, ReportedThenTheTerminalWorksAgain) {
       use.act(*s.receipts);
       EXPECT_TRUE(use.worked(s)) << MsgSeam::Texts().join(" | ").toStdString();
     }
+}
+
+namespace {
+
+// A screen in use: `open` shows it before the fault strikes, `act` is what the person does
+// while it holds, `written` reads back what the act stores (nothing when it stores nothing).
+struct ScreenUse {
+  const char* name;
+  std::function<TForm*(Session&)> open;
+  std::function<void(TForm&)> act;
+  std::function<QString(Session&)> written;
+};
+
+// One screen under one fault: the exact messages while it holds and once it is gone. "%1" in a
+// message stands for the statement the journal shows as failed, "%port" for the mail server's.
+struct FaultRow {
+  ScreenUse use;
+  QStringList during;
+  QStringList after;
+  bool storedDuring = false;  // the fault only hit what follows the save (a notice)
+};
+
+QStringList expected(const QStringList& messages, const Session& s) {
+  QString failed;
+  for (const JournalEntry& e : StatementJournal::Entries())
+    if (!e.ok && failed.isEmpty()) failed = e.statement;
+  QStringList out;
+  for (QString m : messages) {
+    if (m.contains(QStringLiteral("%1"))) m = m.arg(failed);
+    m.replace(QStringLiteral("%port"), s.smtp->portText());
+    out << m;
+  }
+  return out;
+}
+
+// Runs every row: the screen is opened, the fault strikes, the person acts; then the fault is
+// healed, nothing was half-written, nothing is left on disk and the same act on a new screen works.
+void runFault(const Fault& fault, const QList<FaultRow>& rows) {
+  for (const FaultRow& row : rows) {
+    SCOPED_TRACE(std::string(fault.name) + " / " + row.use.name);
+    Session s;
+    ASSERT_NE(s.menu, nullptr);
+    TForm* screen = row.use.open(s);
+    const QString before = row.use.written ? row.use.written(s) : QString();
+    if (!fault.strike(s)) GTEST_SKIP() << fault.name << " cannot be made on this machine";
+    MsgSeam::Clear();
+    StatementJournal::Clear();
+    QStringList windows;  // the general error handler's window, answered "Default"
+    ErrorSys::SetAnswerForTests([&](const TError& e) {
+      windows << e.description;
+      return ErrorChoice::Default;
+    });
+    row.use.act(*screen);
+    const QStringList during = MsgSeam::Texts();
+    EXPECT_EQ(during, expected(row.during, s));
+    EXPECT_TRUE(windows.isEmpty()) << windows.join(u'|').toStdString();  // told in a box, not the error window
+    ErrorSys::SetAnswerForTests(nullptr);
+    std::printf("%-28s %-24s -> %s\n", fault.name, row.use.name, qPrintable(during.join(QStringLiteral(" | ")).left(160)));
+    fault.heal(s);
+    if (row.use.written) {
+      if (row.storedDuring) {
+        EXPECT_NE(row.use.written(s), before) << "the save waited for the notice";
+      } else {
+        EXPECT_EQ(row.use.written(s), before) << "half-written";
+      }
+    }
+    EXPECT_TRUE(s.leftovers().isEmpty()) << s.leftovers().join(',').toStdString();
+    MsgSeam::Clear();
+    const QString between = row.use.written ? row.use.written(s) : QString();
+    row.use.act(*row.use.open(s));
+    EXPECT_EQ(MsgSeam::Texts(), expected(row.after, s));
+    if (row.use.written) {
+      EXPECT_NE(row.use.written(s), between) << "not stored once the fault is gone";
+    }
+  }
+}
+
+// The uses of the other screens, each with what it stores.
+const ScreenUse kGeneral{
+    "general information save",
+    [](Session& s) -> TForm* {
+      auto* g = s.open<TInformacionGeneral>();
+      g->Show();
+      return g;
+    },
+    [](TForm& f) {
+      auto& g = static_cast<TInformacionGeneral&>(f);
+      g.txtDomicilio->Value = QStringLiteral("CALLE DEL FALLO 1");
+      g.txtPadre->Value = QStringLiteral("PADRE DEL FALLO");
+      MsgSeam::QueueAnswer(true);
+      g.btnGuardarCambio->Press();
+    },
+    [](Session& s) {
+      return s.read(QStringLiteral("select domicilio from datosemps where codigo = 1 and empresa = 1")) + u'|' +
+             s.read(QStringLiteral("select count(*) from rhfamiliar where nombre = 'PADRE DEL FALLO'"));
+    }};
+
+const ScreenUse kVacationMail{
+    "vacation request mail",
+    [](Session& s) -> TForm* {
+      auto* r = s.open<TSolicitarVacaciones>([&](TSolicitarVacaciones& v) { v.NombreEmpleado = s.menu->lblNombre->cText(); });
+      r->Show();
+      return r;
+    },
+    [](TForm& f) {
+      auto& r = static_cast<TSolicitarVacaciones&>(f);
+      r.txtNumero->Value = QStringLiteral("1");
+      r.btnEnviar->Press();
+    },
+    nullptr};
+
+const ScreenUse kRequestSave{
+    "request save",
+    [](Session& s) -> TForm* {
+      auto* d = s.open<TSolicitarDetalle>([](TSolicitarDetalle& r) { r.tipoSolicitud = TiposSolicitud::Permisos; });
+      d->Show();
+      return d;
+    },
+    [](TForm& f) {
+      auto& d = static_cast<TSolicitarDetalle&>(f);
+      d.txtDiasSolicitados->Value = QStringLiteral("1");
+      d.txtMotivo->Value = QStringLiteral("TRAMITE");
+      d.btnGuardar->Press();
+    },
+    [](Session& s) { return s.read(QStringLiteral("select count(*) from PortalEmpleadoSolicitud")); }};
+
+// A leave request of employee 1 waiting at its first step, rejected there.
+const ScreenUse kRejection{
+    "request rejection",
+    [](Session& s) -> TForm* {
+      auto other = DemoDatabase::Open(s.database());
+      other->Execute(QStringLiteral("exec dbo.PortalEmpleado_AgregaSolicitudVPA 1,1,'%1',1,'%1','PERMISO',0,2")
+                         .arg(Text::DToS(QDate::currentDate())));
+      const QString id = s.read(QStringLiteral("select max(id) from PortalEmpleadoSolicitud"));
+      auto* m = s.open<TMotivoRechazo>([&](TMotivoRechazo& r) {
+        r.idSolicitud = id;
+        r.orden = QStringLiteral("1");
+        r.CodigoEmpleado = QStringLiteral("1");
+      });
+      m->Show();
+      return m;
+    },
+    [](TForm& f) {
+      auto& m = static_cast<TMotivoRechazo&>(f);
+      m.txtMotivoRechazo->Value = QStringLiteral("SIN COBERTURA");
+      m.btnGuardar->Press();
+    },
+    [](Session& s) {
+      return s.read(QStringLiteral("select count(*) from PortalEmpleadoSolicitudPaso where estatus = 'RECHAZADA'"));
+    }};
+
+const ScreenUse kLetterMail{
+    "work letter mail",
+    [](Session& s) -> TForm* {
+      auto* r = s.open<TReportes>();
+      r->Show();
+      r->optConstanciaTrabajo->lChecked = true;
+      return r;
+    },
+    [](TForm& f) { static_cast<TReportes&>(f).btnEnviaMail->Press(); },
+    nullptr};
+
+// The administrator's mail account of the first company.
+const ScreenUse kAdministrator{
+    "administrator save",
+    [](Session& s) -> TForm* {
+      auto* a = TForm::New<TAdministrador>(nullptr, [&](TAdministrador& r) { r.CNX = s.menu->CNX; });
+      a->Show();
+      return a;
+    },
+    [](TForm& f) {
+      auto& a = static_cast<TAdministrador&>(f);
+      static int n = 0;  // each save stores another account
+      a.txtDireccion1->Value = QStringLiteral("fallo%1@norte.demo.local").arg(++n);
+      a.btnGuardarMail->Press();
+    },
+    [](Session& s) { return s.read(QStringLiteral("select cuenta from PortalEmpleadoConfigMail where empresa = 1")); }};
+
+// The administrator's terminal switches and pictures: config.ini and the logo row.
+const ScreenUse kAdministratorSwitches{
+    "administrator switches",
+    kAdministrator.open,
+    [](TForm& f) {
+      auto& a = static_cast<TAdministrador&>(f);
+      a.chkModifica->lChecked = !a.chkModifica->lChecked();
+      a.txtLogo->Value = a.txtLogo->Value() + u' ';
+      a.btnGuardarOtros->Press();
+    },
+    [](Session& s) {
+      QFile ini(s.terminal.file(QStringLiteral("config.ini")));
+      ini.open(QIODevice::ReadOnly);
+      return QString::fromUtf8(ini.readAll()) + u'|' +
+             s.read(QStringLiteral("select rutaImagen from portalempleadologo where idempresa = 1"));
+    }};
+
+}  // namespace
+
+TEST(FaultsWhileInUse, DatabaseFileUnreadableBetweenOpeningAndSaving) {
+  QByteArray saved;
+  const Fault fault{"database file overwritten",
+                    [&](Session& s) {
+                      QFile f(s.database());
+                      if (!f.open(QIODevice::ReadWrite)) return false;
+                      saved = f.readAll();
+                      f.seek(0);
+                      f.write(QByteArray(saved.size(), 'x'));
+                      return true;
+                    },
+                    [&](Session& s) {
+                      QFile f(s.database());
+                      if (f.open(QIODevice::WriteOnly)) f.write(saved);
+                    }};
+  // SQLite's words: a page read from the overwritten file, or a file opened afresh.
+  const QString malformed = QStringLiteral("Error 11: database disk image is malformed\r\n\r\nSentencia: %1");
+  const QString notADatabase = QStringLiteral("Error 26: file is not a database\r\n\r\nSentencia: %1");
+  const QString save = QStringLiteral("¿Desea guardar los cambios?");
+  runFault(fault, {
+                      {kGeneral, {save, "clsConexion:Ejecuta\r\nError 11: database disk image is malformed"}, {save}},
+                      {kVacationMail, {malformed, "El correo no puede ser enviado por el momento."}, {"Proceso terminado"}},
+                      {kRequestSave, {malformed}, {"Soliciud guardada y correo(s) electrónico(s) enviado."}},
+                      {kRejection, {notADatabase}, {"Rechazo guardado. Ya se ha enviado la notificacion al trabajador"}},
+                      {kLetterMail, {malformed}, {"Correo Enviado"}},
+                      // Its statement went to the write-ahead log past the damaged file: stored.
+                      {kAdministrator, {"Datos guardados"}, {"Datos guardados"}, true},
+                  });
+}
+
+TEST(FaultsWhileInUse, MailServerCutsTheMessage) {
+  const Fault fault{"mail server cuts the message",
+                    [](Session& s) {
+                      TestSmtp::Options cutting;
+                      cutting.closeAfter = 300;  // past the commands, inside the headers
+                      return s.restartMail(cutting);
+                    },
+                    [](Session& s) { s.restartMail({}); }};
+  const QString notSent = QStringLiteral("El correo no puede ser enviado por el momento.");
+  const QString lost = QStringLiteral("Se perdió la conexión con el servidor de correo 127.0.0.1:%port.");
+  runFault(fault, {
+                      {kVacationMail, {lost, notSent}, {"Proceso terminado"}},
+                      {kRequestSave,
+                       {lost, "Solicitud guardada, pero el correo electrónico no pudo ser enviado."},
+                       {"Soliciud guardada y correo(s) electrónico(s) enviado."},
+                       true},
+                      {kRejection,
+                       {lost, "Rechazo guardado. No se ha podido enviar la notificacion al trabajador"},
+                       {"Rechazo guardado. Ya se ha enviado la notificacion al trabajador"},
+                       true},
+                      {kLetterMail, {lost, notSent}, {"Correo Enviado"}},
+                  });
+}
+
+TEST(FaultsWhileInUse, ProgramFolderReadOnly) {
+  const Fault fault{"program folder read-only", [](Session& s) { return setImmutable(s.terminal.path(), true); },
+                    [](Session& s) { setImmutable(s.terminal.path(), false); }};
+  const QString notSent = QStringLiteral("El correo no puede ser enviado por el momento.");
+  runFault(fault, {
+                      {kVacationMail, {notSent}, {"Proceso terminado"}},
+                      {kRequestSave,
+                       {"Solicitud guardada, pero el correo electrónico no pudo ser enviado."},
+                       {"Soliciud guardada y correo(s) electrónico(s) enviado."},
+                       true},
+                      {kLetterMail, {notSent}, {"Correo Enviado"}},
+                      {kAdministratorSwitches, {"Error al guardar"}, {"Proceso Terminado"}},
+                  });
 }

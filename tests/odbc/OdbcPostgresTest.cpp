@@ -194,4 +194,42 @@ TEST_F(OdbcPostgres, LostConnectionIsReportedAndTheDataSourceReconnects) {
   EXPECT_TRUE(ds->lConnected());
 }
 
+TEST_F(OdbcPostgres, ServerStoppedBetweenTwoStatementsThenStartedAgain) {
+  PostgresServer& pg = PostgresServer::Instance();
+  auto ds = std::make_shared<TDataSource>();
+  ds->cConnect = pg.ConnectionText(QStringLiteral("texto"));
+  ds->SetConnected(true);
+  ASSERT_TRUE(ds->lConnected());
+  const QString pid = QStringLiteral("select pg_backend_pid()");
+  const qlonglong first = TQuery(ds, QStringLiteral("GENERAL"), pid).GetRows().row(1).col(1).toLongLong();
+  ASSERT_GT(first, 0);
+
+  pg.Stop();
+  struct StartAgain {
+    PostgresServer& pg;
+    ~StartAgain() { pg.Start(); }  // the tests after this one need the server
+  } startAgain{pg};
+  MsgSeam::Clear();
+  TQuery failed(ds, QStringLiteral("GENERAL"), QStringLiteral("select 1"));
+  EXPECT_EQ(failed.RecCount(), 0);
+  ASSERT_EQ(MsgSeam::Taken().size(), 1);
+  EXPECT_EQ(MsgSeam::Taken().first().kind, MsgKind::Alert);
+  EXPECT_EQ(MsgSeam::Taken().first().title, TDataSource::AlertTitle());
+  // psqlODBC's own words for the session the stopping server ended, then the statement.
+  EXPECT_EQ(MsgSeam::Taken().first().text,
+            QStringLiteral("Error 35 [57P01]: server closed the connection unexpectedly\n"
+                           "\tThis probably means the server terminated abnormally\n"
+                           "\tbefore or while processing the request.\n;\n"
+                           "The connection has been lost\r\n\r\nSentencia: select 1"));
+  EXPECT_FALSE(ds->lConnected());
+
+  ASSERT_TRUE(pg.Start()) << pg.Problem().toStdString();
+  MsgSeam::Clear();
+  TQuery again(ds, QStringLiteral("GENERAL"), pid);
+  ASSERT_EQ(again.RecCount(), 1) << MsgSeam::Texts().join(u'|').toStdString();
+  EXPECT_NE(again.GetRows().row(1).col(1).toLongLong(), first);  // a fresh session of the new server
+  EXPECT_TRUE(ds->lConnected());
+  EXPECT_TRUE(MsgSeam::Taken().isEmpty());
+}
+
 }  // namespace

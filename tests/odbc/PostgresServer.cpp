@@ -93,17 +93,27 @@ PostgresServer::PostgresServer() : m_dir(QStringLiteral("/tmp/portal-pg-XXXXXX")
     return;
   }
   m_port = freePort();
-  const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off").arg(m_port).arg(m_dir.path());
-  if (!run({m_bin + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), data, QStringLiteral("-o"), options,
-            QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("start")},
-           &out)) {
-    m_problem = QStringLiteral("pg_ctl start failed: ") + out;
-    return;
-  }
-  m_running = true;
+  Start();
 }
 
 PostgresServer::~PostgresServer() { Stop(); }
+
+bool PostgresServer::Start() {
+  if (m_running) return true;
+  if (m_bin.isEmpty() || m_port == 0) return false;
+  QString out;
+  const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off").arg(m_port).arg(m_dir.path());
+  if (!run({m_bin + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
+            QStringLiteral("-o"), options, QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")),
+            QStringLiteral("-w"), QStringLiteral("start")},
+           &out)) {
+    m_problem = QStringLiteral("pg_ctl start failed: ") + out;
+    return false;
+  }
+  m_problem.clear();
+  m_running = true;
+  return true;
+}
 
 void PostgresServer::Stop() {
   if (!m_running) return;

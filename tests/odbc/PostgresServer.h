@@ -1,7 +1,7 @@
 #pragma once
 // A throwaway PostgreSQL server on 127.0.0.1 for the ODBC tests: initdb into a temporary
 // folder (as the postgres user when the tests run as root), started once per test program
-// and stopped at its end.
+// and stopped at its end; a test may stop and start it in between.
 #include <QString>
 #include <QTemporaryDir>
 
@@ -19,6 +19,8 @@ class PostgresServer {
   // Runs one SQL command through psql as the owner; false with the output when it fails.
   bool Psql(const QString& database, const QString& sql, QString* output = nullptr) const;
   void Stop();
+  // Starts the stopped server again on the same port and data folder.
+  bool Start();
   ~PostgresServer();
 
  private:

@@ -331,6 +331,12 @@ void TAdministrador::CargaGeneral() {
   CargaConfiguracionParametrosFlujo();
 }
 
+bool TAdministrador::cabe(const QString& valor, int largo, const QString& campo) {
+  if (valor.size() <= largo) return true;
+  MsgInfo(QStringLiteral("%1 no puede tener más de %2 caracteres").arg(campo).arg(largo));
+  return false;
+}
+
 bool TAdministrador::todasLasEmpresas() const {
   return chkTodasLasEmpresas->lChecked() && chkTodasLasEmpresas->lEnabled();
 }
@@ -434,13 +440,15 @@ void TAdministrador::cargaOtros() {
 
 void TAdministrador::btnGuardarOtrosClick() {
   const TIni ini(QStringLiteral("config.ini"));
-  bool escrito = true;
   for (const Switch& s : kSwitches)
-    escrito = ini.SetEntry(QStringLiteral("VARIABLES"), QString::fromLatin1(s.key),
-                           (this->*s.box)->lChecked() ? QStringLiteral("Si") : QStringLiteral("No")) &&
-              escrito;
+    if (!ini.SetEntry(QStringLiteral("VARIABLES"), QString::fromLatin1(s.key),
+                      (this->*s.box)->lChecked() ? QStringLiteral("Si") : QStringLiteral("No"))) {
+      // The folder takes no file now: the rest is left as it was, logo and signature too.
+      MsgInfo(QStringLiteral("Error al guardar"));
+      return;
+    }
   if (!GuardaLogo()) return;  // its failure is already shown
-  MsgInfo(escrito ? QStringLiteral("Proceso Terminado") : QStringLiteral("Error al guardar"));
+  MsgInfo(QStringLiteral("Proceso Terminado"));
 }
 
 void TAdministrador::CargaLogo() {
@@ -450,6 +458,8 @@ void TAdministrador::CargaLogo() {
 }
 
 bool TAdministrador::GuardaLogo() {
+  const QString imagen = QStringLiteral("La ruta de la imagen");
+  if (!cabe(txtLogo->Value(), kLargoRuta, imagen) || !cabe(txtFirma->Value(), kLargoRuta, imagen)) return false;
   if (m_adm.GuardaLogo(empresa, txtLogo->Value(), txtFirma->Value())) return true;
   MsgInfo(QStringLiteral("Error al guardar"));
   return false;
@@ -526,6 +536,9 @@ void TAdministrador::btnGuardarPolitcasClick() {
     MsgInfo(QStringLiteral("Debe indicar el nombre y el archivo de la política"));
     return;
   }
+  if (!cabe(nombre, kLargoNombrePolitica, QStringLiteral("El nombre de la política")) ||
+      !cabe(ruta, kLargoRuta, QStringLiteral("El archivo de la política")))
+    return;
   const QString id = AllTrim(txtIdPolitica->Value()).isEmpty() ? QStringLiteral("0") : AllTrim(txtIdPolitica->Value());
   if (!todasLasEmpresas()) {
     if (!m_adm.GuardaPolitica(empresa, id, nombre, ruta)) {

@@ -175,6 +175,11 @@ class TAdministrador : public TSessionForm {
   QString IdFlujo();            // "0" when there is no flow
   int TipoSolicitud() const { return ObtenIdTipoSolicitud(cmbTipoSolicitud_text()); }
 
+  // The longest texts the settings' statements take; a longer one would be cut by the server.
+  static constexpr int kLargoNombrePolitica = 200;
+  static constexpr int kLargoRuta = 500;  // policy file, logo and signature
+  static constexpr int kLargoURL = 200;
+
   // Largest picture accepted for logo and signature.
   static constexpr qint64 kMaxImagen = 5 * 1024 * 1024;
   // Why a file cannot be the logo or signature; empty when it can.
@@ -191,6 +196,8 @@ class TAdministrador : public TSessionForm {
   void creaPaginaFlujos(TFolderPage* page);
   void creaPaginaConsolidar(TFolderPage* page);
   bool todasLasEmpresas() const;  // checked and enabled
+  // False, with the message, when `valor` is longer than `largo`; `campo` names it in the message.
+  bool cabe(const QString& valor, int largo, const QString& campo);
   QString eligeImagen(TEdit* field, const QString& titulo);
   void MueveAprobador(int paso);
   QString cmbTipoSolicitud_text() const;

@@ -226,9 +226,11 @@ void TAdministrador::cmbFlujoChange() {
 }
 
 void TAdministrador::btnGuardarParametrosFlujoClick() {
+  // Trimmed here, so that leading blanks never push the address past what the server keeps.
+  const QString url = AllTrim(txtURL->Value());
+  if (!cabe(url, kLargoURL, QStringLiteral("La URL del sitio"))) return;
   const bool ok = m_adm.GuardaConfiguracionFlujo(empresa, chkAutorizaPrimeroSupervisor->lChecked(),
-                                                 chkEnvioSolicitud->lChecked(), chkAutorizaPorCorreo->lChecked(),
-                                                 txtURL->Value());
+                                                 chkEnvioSolicitud->lChecked(), chkAutorizaPorCorreo->lChecked(), url);
   MsgInfo(ok ? QStringLiteral("Datos guardados") : QStringLiteral("Los datos no pudieron ser guardados"));
 }
 

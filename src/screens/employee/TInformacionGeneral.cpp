@@ -213,7 +213,9 @@ void TInformacionGeneral::btnGuardarCambiosClick() {
   const QVariant catalogo = idCatalogo();
   // A status the five words do not name keeps the code the database holds.
   const QString edoCivil = CodigoEdoCivil(txtEdoCivil->Value());
-  CNX->Ejecuta(QStringLiteral(" update datosemps set  domicilio='") + valor(txtDomicilio) + QStringLiteral("',") +
+  // The first statement that fails ends the save: its box has said why, and nothing after it
+  // would fare better.
+  const bool datos = CNX->Ejecuta(QStringLiteral(" update datosemps set  domicilio='") + valor(txtDomicilio) + QStringLiteral("',") +
                QStringLiteral(" colonia='") + valor(txtColonia) + QStringLiteral("',") +
                (edoCivil.isEmpty() ? QString() : QStringLiteral(" edocivil='") + edoCivil + QStringLiteral("',")) +
                QStringLiteral(" poblacion='") + valor(txtPoblacion) + QStringLiteral("',") + QStringLiteral(" municipio='") +
@@ -223,15 +225,14 @@ void TInformacionGeneral::btnGuardarCambiosClick() {
                valor(txtEmail) + QStringLiteral("'") + QStringLiteral(" where codigo='") + Text::EscapeQuotes(AllTrim(codigo)) +
                QStringLiteral("'") + QStringLiteral(" and empresa=") + AllTrim(empresa));
   // Family rows hang from the employee's catalogue row; without one they would belong to nobody.
-  if (!catalogo.isValid()) return;
-  guardaFamiliar(1, valor(txtPadre), catalogo);
-  guardaFamiliar(2, valor(txtMadre), catalogo);
-  guardaFamiliar(5, valor(txtConyuge), catalogo);
+  if (!datos || !catalogo.isValid()) return;
+  if (guardaFamiliar(1, valor(txtPadre), catalogo) && guardaFamiliar(2, valor(txtMadre), catalogo))
+    guardaFamiliar(5, valor(txtConyuge), catalogo);
 }
 
 // Father (1), mother (2) or spouse (5): the name of the existing row is updated, or a new
 // row is added under the next member number of the whole table.
-void TInformacionGeneral::guardaFamiliar(int parentesco, const QString& nombre, const QVariant& catalogo) {
+bool TInformacionGeneral::guardaFamiliar(int parentesco, const QString& nombre, const QVariant& catalogo) {
   const QString p = QString::number(parentesco);
   const bool existe = !DirectRows::Of(*CNX, QStringLiteral(" select p.nombre, p.nombre  from rhcatalogo c, rhfamiliar p  where c.codigo= ") +
                                                 codigo + QStringLiteral(" and c.empresa= ") + empresa +
@@ -239,13 +240,12 @@ void TInformacionGeneral::guardaFamiliar(int parentesco, const QString& nombre, 
                                                 QStringLiteral(" and p.idparentesco = ") + p + u' ')
                            .isEmpty();
   if (existe) {
-    CNX->Ejecuta(QStringLiteral("update rhfamiliar set  nombre='") + nombre + QStringLiteral("'") +
+    return CNX->Ejecuta(QStringLiteral("update rhfamiliar set  nombre='") + nombre + QStringLiteral("'") +
                  QStringLiteral(" where idparentesco=") + p + QStringLiteral(" and Idcatalogo=") + AllTrim(ToText(catalogo)));
-    return;
   }
   const qlonglong siguiente =
       static_cast<qlonglong>(Text::Val(DirectRows::First(*CNX, QStringLiteral(" select isnull(max(id_familia),0) from rhfamiliar"), 0))) + 1;
-  CNX->Ejecuta(QStringLiteral("INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco) values(") +
+  return CNX->Ejecuta(QStringLiteral("INSERT INTO rhfamiliar (id_familia, nombre,Idcatalogo,idparentesco) values(") +
                DirectRows::Whole(siguiente, 9) + u',' + u'\'' + nombre + QStringLiteral("',") + AllTrim(ToText(catalogo)) + u',' + p +
                u')');
 }

@@ -55,7 +55,7 @@ class TInformacionGeneral : public TSessionForm {
 
  private:
   QVariant idCatalogo();  // the employee's catalogue id; invalid when there is none
-  void guardaFamiliar(int parentesco, const QString& nombre, const QVariant& catalogo);
+  bool guardaFamiliar(int parentesco, const QString& nombre, const QVariant& catalogo);  // false: not stored
 
   std::unique_ptr<OnScreenKeyboard> m_keys;
 };

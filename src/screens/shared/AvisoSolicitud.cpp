@@ -1,8 +1,6 @@
 #include "screens/shared/AvisoSolicitud.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/AppData.h"
 #include "data/ResultShapes.h"
@@ -10,6 +8,7 @@
 #include "data/TQuery.h"
 #include "mail/TEnviaMail.h"
 #include "reports/GeneraFastReports.h"
+#include "screens/shared/TempFiles.h"
 #include "screens/shared/TiposSolicitud.h"
 #include "toolkit/FileNames.h"
 #include "toolkit/TextUtil.h"
@@ -108,10 +107,11 @@ QString GeneraArchivo(const DatosPaso& datos, bool bEnvia, const Variante& v) {
   };
 
   // The form lives in a folder of its own inside the terminal folder, under one spelling,
-  // and the folder goes with it on every path.
-  QTemporaryDir carpeta(QDir::current().filePath(QStringLiteral("TEMPsolicitud-XXXXXX")));
+  // and the folder goes with it on every path. Without the folder no notice goes.
+  const TempFiles::MailFolder carpeta;
   const QString numero = AllTrim(valor(v.archivoDe, codigo));
-  const QString base = carpeta.filePath(FileNames::Safe(TiposSolicitud::PrefijoArchivo(tipo) + numero));
+  const QString base = carpeta.FilePath(FileNames::Safe(TiposSolicitud::PrefijoArchivo(tipo) + numero));
+  if (base.isEmpty()) return bEnvia ? kSinEnviar : QString();
   GeneraFastReportsPDF(QStringLiteral("rptSolicitudVacacionesIDSolicitud.fr3"), ReportSource(),
                        ReportSource(datosForma), false, variables, base);
   const QString archivo = ArchivoPDF(base);

@@ -1,9 +1,7 @@
 #include "screens/time/TSolicitarVacaciones.h"
 
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/AppData.h"
 #include "data/StatementValues.h"
@@ -11,7 +9,9 @@
 #include "data/mdlOperacion.h"
 #include "mail/TEnviaMail.h"
 #include "screens/shared/BalancePanels.h"
+#include "screens/shared/MailToEmployee.h"
 #include "screens/shared/NumericKeypad.h"
+#include "screens/shared/TempFiles.h"
 #include "toolkit/Controls.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
@@ -217,7 +217,7 @@ bool TSolicitarVacaciones::DatosFormato(std::shared_ptr<TQuery>* query, ReportVa
 void TSolicitarVacaciones::GeneraFormato(const QString& plantilla) {
   std::shared_ptr<TQuery> query;
   ReportVariables variables;
-  if (!DatosFormato(&query, &variables)) return;
+  if (!DatosFormato(&query, &variables) || query->Failed()) return;
   GeneraFastReports(plantilla, ReportSource(), datos(*query), false,
                     variables);
   query->Close();
@@ -227,6 +227,7 @@ bool TSolicitarVacaciones::EscribeSolicitudPDF(const QString& NombreArchivo) {
   std::shared_ptr<TQuery> query;
   ReportVariables variables;
   if (!DatosFormato(&query, &variables)) return false;
+  if (query->Failed()) return false;  // the data source has shown why; no form without its data
   const bool escrito = GeneraFastReportsPDF(PlantillaSolicitud(), ReportSource(), datos(*query), false, variables, NombreArchivo);
   query->Close();
   return escrito && QFile::exists(ArchivoPDF(NombreArchivo));
@@ -263,15 +264,23 @@ void TSolicitarVacaciones::btnEnviarClick() {
   envio.MailRecepcionRH = correo.MailRH;
 
   // The request form goes along as a PDF written in a private folder of the program's
-  // folder; the folder and the file go with the send, whatever its outcome.
-  QTemporaryDir carpeta(QDir::current().filePath(QStringLiteral("TEMPsolicitud-XXXXXX")));
-  const QString nombre = carpeta.filePath(QStringLiteral("SolicitudVacaciones"));
-  if (carpeta.isValid() && EscribeSolicitudPDF(nombre)) envio.AddAttach(ArchivoPDF(nombre));
+  // folder; the folder and the file go with the send, whatever its outcome. Where the form
+  // cannot be written, nothing is sent rather than a request without its form.
+  const TempFiles::MailFolder carpeta;
+  const QString nombre = carpeta.FilePath(QStringLiteral("SolicitudVacaciones"));
+  if (nombre.isEmpty()) {
+    MsgInfo(MailToEmployee::kNoEnviado);
+    return;
+  }
+  if (!EscribeSolicitudPDF(nombre)) {
+    MsgInfo(MailToEmployee::kNoEnviado);
+    return;
+  }
+  envio.AddAttach(ArchivoPDF(nombre));
   envio.TextoMail = textoCorreo();
   const bool enviado = envio.EnviaMail();
   for (const QStringList& file : envio.attachFiles) QFile::remove(file.value(0));
   envio.attachFiles.clear();
-  carpeta.remove();
   if (enviado) MsgInfo(QStringLiteral("Proceso terminado"));
-  else MsgInfo(QStringLiteral("El correo no puede ser enviado por el momento."));
+  else MsgInfo(MailToEmployee::kNoEnviado);
 }
