@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
 
   dialog.show();
   dialog.repaint();
-  std::printf("shown %d\n", static_cast<int>(keys.size()) + 6);
+  std::printf("shown\ncontrols %d\n", static_cast<int>(keys.size()) + 6);
   if (argc > 1 && qstrcmp(argv[1], "resident") == 0) {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);

@@ -56,7 +56,8 @@ int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
 
   // A session walked away from ends by itself.
   IdleLogout::Start();
-  if (TForm* login = makeLogin ? makeLogin() : nullptr) login->Show();
+  TForm* login = makeLogin ? makeLogin() : nullptr;
+  if (login) login->Show();
   // Start-up timing (bench/): end here, once the login window is painted, and say so.
   if (qEnvironmentVariableIsSet("PORTAL_SALIR_TRAS_LOGIN")) {
     if (login) login->repaint();
