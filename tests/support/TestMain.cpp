@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "toolkit/Modules.h"
 #include "toolkit/MsgBox.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationDisplayName(QStringLiteral("ZelkPortalv11"));
   MsgSeam::Capture(true);
+  Modules::SetFolders({QStringLiteral(PORTAL_BINARY_DIR)});  // the program's modules, built beside it
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
