@@ -126,8 +126,8 @@ void TRegistro::FormInitialize() {
   btnSalir->lEnabled = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado")) == u"Si";
 
   abreConexion();
-  // The update window applies pending scripts when shown and closes itself.
-  TForm::New<TActualiza>()->Show();
+  // Pending update scripts are applied now; their window shows only while one runs.
+  TActualiza::AlIniciar();
 
   AppData.oLlaveTemporal = NuevaLlave();
   AppData.Historial = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Historial")) == u"Si";
