@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/AppData.h"
+#include "app/Startup.h"
 #include "data/Scramble.h"
 #include "data/TDataSource.h"
 #include "data/clsConexion.h"
@@ -61,6 +62,7 @@ void TRegistro::CreateForm() {
   lCloseBox = false;
   OnInitialize = [this] { FormInitialize(); };
   OnActivate = [this] { FormActivate(); };
+  OnShow = [this] { FormShow(); };
 
   const QString tip = QStringLiteral(
       "Si es la primer vez que entra al sistema escriba como password su RFC incluyendo la homoclave.");
@@ -125,10 +127,6 @@ void TRegistro::FormInitialize() {
     ini.SetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado"), QStringLiteral("Si"));
   btnSalir->lEnabled = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado")) == u"Si";
 
-  abreConexion();
-  // Pending update scripts are applied now; their window shows only while one runs.
-  TActualiza::AlIniciar();
-
   AppData.oLlaveTemporal = NuevaLlave();
   AppData.Historial = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Historial")) == u"Si";
 
@@ -139,6 +137,21 @@ void TRegistro::FormInitialize() {
                       [this] { return !txtEmpleado->Value().isEmpty() || !txtPassword->Value().isEmpty(); });
   txtEmpleado->OnChange = [this] { ActualizaEspera(); };
   ActualizaEspera();
+}
+
+void TRegistro::FormShow() {
+  if (m_preparado) return;
+  repaint();
+  PortalLoginPainted();
+  Prepara();
+}
+
+void TRegistro::Prepara() {
+  if (m_preparado) return;
+  m_preparado = true;
+  abreConexion();
+  // Pending update scripts are applied now; their window shows only while one runs.
+  TActualiza::AlIniciar();
 }
 
 void TRegistro::LimpiaCaptura() {
@@ -200,6 +213,7 @@ void TRegistro::btnAceptarClick() {
     MsgInfo(QStringLiteral(" Debe indicar el password del empleado, \r si es la primera vez que entra al sistema digite su RFC."));
     return;
   }
+  Prepara();
   // Repeated failures for this number make the next attempt wait; nothing is asked meanwhile.
   LoginThrottle& throttle = LoginThrottle::Terminal();
   const QString key = LoginThrottle::KeyOf(txtEmpleado->Value());
