@@ -1,5 +1,6 @@
 #include "screens/login/TRegistro.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -141,7 +142,8 @@ void TRegistro::FormInitialize() {
 
 void TRegistro::FormShow() {
   if (m_preparado) return;
-  repaint();
+  // Let the window appear before the connection and the update hold the thread.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   PortalLoginPainted();
   Prepara();
 }
