@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "toolkit/Modules.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/Pictures.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
   app.setApplicationDisplayName(QStringLiteral("ZelkPortalv11"));
   MsgSeam::Capture(true);
   Modules::SetFolders({QStringLiteral(PORTAL_BINARY_DIR)});  // the program's modules, built beside it
+  const QTemporaryDir drawings;  // pictures drawn by this run, not the user's cache
+  Pictures::SetCacheFolder(drawings.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
