@@ -57,9 +57,13 @@ QString cacheFile(const QString& res, const QSize& size) {
   return QStringLiteral("%1/%2-%3x%4.argb").arg(cacheFolder(), QFileInfo(res).completeBaseName()).arg(size.width()).arg(size.height());
 }
 
+// FNV-1a of the SVG's bytes: the same on every machine, unlike qHash.
 quint64 sourceHash(const QString& res) {
   QFile f(res);
-  return f.open(QIODevice::ReadOnly) ? qHash(f.readAll(), 1) : 0;
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  quint64 h = 14695981039346656037ULL;
+  for (const char c : f.readAll()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  return h;
 }
 
 QPixmap readCached(const QString& file, quint64 source, const QSize& size) {
