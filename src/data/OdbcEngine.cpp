@@ -1,14 +1,11 @@
 #include "data/OdbcEngine.h"
 
-#include <sql.h>
-#include <sqlext.h>
-#include <sqlucode.h>
-
 #include <QRegularExpression>
 #include <algorithm>
 
 #include "data/ConnectionTexts.h"
 #include "data/FreeTdsConfig.h"
+#include "data/OdbcLibrary.h"
 #include "toolkit/TextUtil.h"
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC wide characters are UTF-16");
@@ -16,6 +13,9 @@ static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC wide characters ar
 namespace {
 
 constexpr SQLLEN kChunk = 64 * 1024;
+
+// The driver manager's functions, set by the first Open that loads it.
+const OdbcApi* odbc = nullptr;
 
 const SQLWCHAR* wide(const QString& text) { return reinterpret_cast<const SQLWCHAR*>(text.utf16()); }
 
@@ -28,7 +28,7 @@ void diagnostics(SQLSMALLINT type, SQLHANDLE handle, QList<DbError>* out) {
     SQLINTEGER native = 0;
     SQLWCHAR message[2048] = {};
     SQLSMALLINT length = 0;
-    const SQLRETURN rc = SQLGetDiagRecW(type, handle, i, state, &native, message, 2048, &length);
+    const SQLRETURN rc = odbc->SQLGetDiagRecW(type, handle, i, state, &native, message, 2048, &length);
     if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO) break;
     out->append({fromWide(state, 5), native, fromWide(message, qMin<qsizetype>(length, 2047)).trimmed()});
   }
@@ -45,7 +45,7 @@ bool linkBroken(const QList<DbError>& errors) {
 // Asked after a failure: the driver knows whether the link to the server is gone.
 bool connectionDead(SQLHDBC dbc) {
   SQLUINTEGER dead = SQL_CD_FALSE;
-  return succeeded(SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
+  return succeeded(odbc->SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
 }
 
 enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
@@ -85,7 +85,7 @@ struct OdbcEngine::Reader {
     char buffer[kChunk];
     for (;;) {
       SQLLEN ind = 0;
-      const SQLRETURN rc = SQLGetData(stmt, col, SQL_C_BINARY, buffer, kChunk, &ind);
+      const SQLRETURN rc = odbc->SQLGetData(stmt, col, SQL_C_BINARY, buffer, kChunk, &ind);
       if (rc == SQL_NO_DATA) break;
       if (!succeeded(rc)) {
         diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
@@ -110,7 +110,7 @@ struct OdbcEngine::Reader {
     const SQLLEN bufferBytes = sizeof(buffer);
     for (;;) {
       SQLLEN ind = 0;
-      const SQLRETURN rc = SQLGetData(stmt, col, SQL_C_WCHAR, buffer, bufferBytes, &ind);
+      const SQLRETURN rc = odbc->SQLGetData(stmt, col, SQL_C_WCHAR, buffer, bufferBytes, &ind);
       if (rc == SQL_NO_DATA) break;
       if (!succeeded(rc)) {
         diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
@@ -136,14 +136,14 @@ struct OdbcEngine::Reader {
       case Fetch::Integer: {
         SQLBIGINT n = 0;
         SQLLEN ind = 0;
-        if (!succeeded(SQLGetData(stmt, col, SQL_C_SBIGINT, &n, sizeof n, &ind))) break;
+        if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_SBIGINT, &n, sizeof n, &ind))) break;
         *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(static_cast<qlonglong>(n));
         return true;
       }
       case Fetch::Double: {
         double d = 0;
         SQLLEN ind = 0;
-        if (!succeeded(SQLGetData(stmt, col, SQL_C_DOUBLE, &d, sizeof d, &ind))) break;
+        if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_DOUBLE, &d, sizeof d, &ind))) break;
         *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(d);
         return true;
       }
@@ -177,11 +177,11 @@ struct OdbcEngine::Reader {
   // One result: a row set with its columns, or a row count.
   void result() {
     SQLSMALLINT columns = 0;
-    SQLNumResultCols(stmt, &columns);
+    odbc->SQLNumResultCols(stmt, &columns);
     DbResult r;
     if (columns <= 0) {
       SQLLEN count = -1;
-      SQLRowCount(stmt, &count);
+      odbc->SQLRowCount(stmt, &count);
       r.rowsAffected = count;
       out.results << r;
       return;
@@ -192,12 +192,12 @@ struct OdbcEngine::Reader {
       SQLWCHAR name[512] = {};
       SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
       SQLULEN size = 0;
-      SQLDescribeColW(stmt, c, name, 512, &nameLength, &type, &size, &digits, &nullable);
+      odbc->SQLDescribeColW(stmt, c, name, 512, &nameLength, &type, &size, &digits, &nullable);
       r.set.columns << fromWide(name, qMin<qsizetype>(nameLength, 511));
       types << type;
     }
     for (;;) {
-      const SQLRETURN rc = SQLFetch(stmt);
+      const SQLRETURN rc = odbc->SQLFetch(stmt);
       if (rc == SQL_NO_DATA) break;
       if (!succeeded(rc)) {
         diagnostics(SQL_HANDLE_STMT, stmt, &out.errors);
@@ -226,25 +226,32 @@ QString OdbcEngine::Describe() const { return QStringLiteral("ODBC ") + Connecti
 
 bool OdbcEngine::Open(QList<DbError>* errors) {
   Close();
+  QString missing;
+  if (const OdbcApi* api = OdbcLibrary::Get(&missing)) {
+    odbc = api;
+  } else {
+    if (errors) errors->append({QString(), 0, missing});
+    return false;
+  }
   if (m_text.contains(QStringLiteral("Driver=FreeTDS"), Qt::CaseInsensitive)) FreeTdsConfig::Ensure();
   SQLHENV env = nullptr;
-  if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
+  if (!succeeded(odbc->SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
     if (errors) errors->append({QString(), 0, QStringLiteral("The ODBC driver manager cannot start.")});
     return false;
   }
-  SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+  odbc->SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
   SQLHDBC dbc = nullptr;
-  if (!succeeded(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
+  if (!succeeded(odbc->SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
     diagnostics(SQL_HANDLE_ENV, env, errors);
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    odbc->SQLFreeHandle(SQL_HANDLE_ENV, env);
     return false;
   }
   // No login or connection time-out: a slow server is waited for.
-  SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
-  SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  odbc->SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  odbc->SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
   SQLWCHAR completed[1024] = {};
   SQLSMALLINT completedLength = 0;
-  const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, const_cast<SQLWCHAR*>(wide(m_text)),
+  const SQLRETURN rc = odbc->SQLDriverConnectW(dbc, nullptr, const_cast<SQLWCHAR*>(wide(m_text)),
                                          static_cast<SQLSMALLINT>(m_text.size()), completed, 1024, &completedLength,
                                          SQL_DRIVER_NOPROMPT);
   if (!succeeded(rc)) {
@@ -252,8 +259,8 @@ bool OdbcEngine::Open(QList<DbError>* errors) {
     diagnostics(SQL_HANDLE_DBC, dbc, &found);
     if (found.isEmpty()) found.append({QString(), 0, QStringLiteral("The connection could not be opened.")});
     if (errors) *errors << found;
-    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    odbc->SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    odbc->SQLFreeHandle(SQL_HANDLE_ENV, env);
     return false;
   }
   m_env = env;
@@ -288,10 +295,10 @@ bool OdbcEngine::probe(QList<DbError>* errors) {
 
 void OdbcEngine::Close() {
   if (m_dbc) {
-    SQLDisconnect(static_cast<SQLHDBC>(m_dbc));
-    SQLFreeHandle(SQL_HANDLE_DBC, static_cast<SQLHDBC>(m_dbc));
+    odbc->SQLDisconnect(static_cast<SQLHDBC>(m_dbc));
+    odbc->SQLFreeHandle(SQL_HANDLE_DBC, static_cast<SQLHDBC>(m_dbc));
   }
-  if (m_env) SQLFreeHandle(SQL_HANDLE_ENV, static_cast<SQLHENV>(m_env));
+  if (m_env) odbc->SQLFreeHandle(SQL_HANDLE_ENV, static_cast<SQLHENV>(m_env));
   m_dbc = nullptr;
   m_env = nullptr;
 }
@@ -303,17 +310,17 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
     return out;
   }
   SQLHSTMT stmt = nullptr;
-  if (!succeeded(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_dbc), &stmt))) {
+  if (!succeeded(odbc->SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(m_dbc), &stmt))) {
     diagnostics(SQL_HANDLE_DBC, static_cast<SQLHDBC>(m_dbc), &out.errors);
     out.connectionLost = linkBroken(out.errors) || out.errors.isEmpty();
     if (out.errors.isEmpty()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
     if (out.connectionLost) Close();
     return out;
   }
-  SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
-  SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
+  odbc->SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(0), 0);
+  odbc->SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
   Reader reader{stmt, m_chars, out};
-  SQLRETURN rc = SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), static_cast<SQLINTEGER>(statement.size()));
+  SQLRETURN rc = odbc->SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), static_cast<SQLINTEGER>(statement.size()));
   // Every result in order: row counts, row sets and the errors between them.
   int failuresInRow = 0;
   for (;;) {
@@ -328,10 +335,10 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
     } else {
       break;  // SQL_INVALID_HANDLE / SQL_NEED_DATA: nothing more can be read
     }
-    rc = SQLMoreResults(stmt);
+    rc = odbc->SQLMoreResults(stmt);
     if (rc == SQL_NO_DATA) break;
   }
-  SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+  odbc->SQLFreeHandle(SQL_HANDLE_STMT, stmt);
   if (!out.ok() && (linkBroken(out.errors) || connectionDead(static_cast<SQLHDBC>(m_dbc)))) {
     out.connectionLost = true;
     Close();

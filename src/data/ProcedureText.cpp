@@ -1,6 +1,7 @@
 #include "data/ProcedureText.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "data/SqlDialect.h"
 
@@ -11,6 +12,9 @@ namespace {
 const QString kName = QStringLiteral(R"(((?:\[[^\]]+\]|[\w#$]+)(?:\s*\.\s*(?:\[[^\]]+\]|[\w#$]+))?))");
 
 bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@'; }
+
+// What \s matches without Unicode properties: space, tab, line feed, vertical tab, form feed, return.
+bool isAsciiBlank(QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 // Index of the first whole word `word` at parenthesis depth 0 in code, or -1.
 qsizetype findWord(const QString& code, const QString& word, qsizetype from) {
@@ -245,7 +249,7 @@ std::optional<Call> ParseCall(const QString& statement, bool bareName, QString* 
       if (text.compare(QStringLiteral("null"), Qt::CaseInsensitive) == 0) a.kind = Argument::Kind::Null;
       else if (text.compare(QStringLiteral("default"), Qt::CaseInsensitive) == 0)
         a.kind = Argument::Kind::Default;
-      else if (text.contains(QRegularExpression(QStringLiteral(R"(\s)")))) return fail(from);
+      else if (std::any_of(text.begin(), text.end(), isAsciiBlank)) return fail(from);
       else a.value = text;
     }
     call.arguments << a;

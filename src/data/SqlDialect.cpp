@@ -66,6 +66,13 @@ bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@'
 struct CompiledRewrite {
   QRegularExpression re;
   QString replacement;
+  QStringList words;
+  // Most statements hold none of the words: the expression is then neither compiled nor run.
+  bool mayApply(const QString& code) const {
+    for (const QString& w : words)
+      if (code.contains(w, Qt::CaseInsensitive)) return true;
+    return false;
+  }
 };
 
 const QList<CompiledRewrite>& compiled() {
@@ -73,7 +80,7 @@ const QList<CompiledRewrite>& compiled() {
     QList<CompiledRewrite> out;
     for (const Rewrite& r : Rewrites())
       out.append({QRegularExpression(QString::fromUtf8(r.pattern), QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption),
-                  QString::fromUtf8(r.replacement)});
+                  QString::fromUtf8(r.replacement), QString::fromUtf8(r.words).split(u'|')});
     return out;
   }();
   return list;
@@ -89,18 +96,18 @@ const QRegularExpression& topRe() {
 
 const QList<Rewrite>& Rewrites() {
   static const QList<Rewrite> table = {
-      {"dbo prefix", R"((?:\[dbo\]|\bdbo)\s*\.\s*)", ""},
-      {"isnull", R"(\bisnull\s*\()", "ifnull("},
-      {"datediff unit", R"(\bdatediff\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_datediff('\\1',"},
-      {"dateadd unit", R"(\bdateadd\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_dateadd('\\1',"},
-      {"left and right", R"(\b(left|right)\s*\()", "portal_\\1("},
-      {"transaction words", R"(\b(begin|commit|rollback)\s+tran(?:saction)?\b)", "\\1 TRANSACTION"},
-      {"convert type", R"(\bconvert\s*\(\s*(\w+)\s*(\(\s*[\w\s,]*\))?\s*,)", "portal_convert('\\1\\2',"},
-      {"filegroup", R"(\b(?:textimage_)?on\s*\[\s*primary\s*\])", ""},
+      {"dbo prefix", R"((?:\[dbo\]|\bdbo)\s*\.\s*)", "", "dbo"},
+      {"isnull", R"(\bisnull\s*\()", "ifnull(", "isnull"},
+      {"datediff unit", R"(\bdatediff\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_datediff('\\1',", "datediff"},
+      {"dateadd unit", R"(\bdateadd\s*\(\s*(yyyy|yy|year|mm|m|month|dd|d|day)\s*,)", "portal_dateadd('\\1',", "dateadd"},
+      {"left and right", R"(\b(left|right)\s*\()", "portal_\\1(", "left|right"},
+      {"transaction words", R"(\b(begin|commit|rollback)\s+tran(?:saction)?\b)", "\\1 TRANSACTION", "tran"},
+      {"convert type", R"(\bconvert\s*\(\s*(\w+)\s*(\(\s*[\w\s,]*\))?\s*,)", "portal_convert('\\1\\2',", "convert"},
+      {"filegroup", R"(\b(?:textimage_)?on\s*\[\s*primary\s*\])", "", "primary"},
       {"identity column", R"(\b(?:int|bigint|integer|smallint)\s+identity\s*(?:\(\s*\d+\s*,\s*\d+\s*\))?)",
-       "INTEGER PRIMARY KEY AUTOINCREMENT"},
-      {"max length", R"(\(\s*max\s*\))", ""},
-      {"clustered", R"(\b(?:non)?clustered\b)", ""},
+       "INTEGER PRIMARY KEY AUTOINCREMENT", "identity"},
+      {"max length", R"(\(\s*max\s*\))", "", "max"},
+      {"clustered", R"(\b(?:non)?clustered\b)", "", "clustered"},
   };
   return table;
 }
@@ -120,7 +127,8 @@ QString Translate(const QString& statement) {
     if (k + 1 < parts.size() && parts[k + 1].kind == PieceKind::String && code.endsWith(u'N', Qt::CaseInsensitive) &&
         (code.size() == 1 || !isWordChar(code[code.size() - 2])))
       code.chop(1);
-    for (const CompiledRewrite& r : compiled()) code.replace(r.re, r.replacement);
+    for (const CompiledRewrite& r : compiled())
+      if (r.mayApply(code)) code.replace(r.re, r.replacement);
     out += code;
   }
   // "select top n ..." becomes "select ... limit n".

@@ -13,6 +13,7 @@ struct Rewrite {
   const char* name;
   const char* pattern;
   const char* replacement;
+  const char* words;  // "a|b": the pattern can only match code holding one of them (any case)
 };
 const QList<Rewrite>& Rewrites();
 

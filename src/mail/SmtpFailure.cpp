@@ -1,6 +1,6 @@
 #include "mail/SmtpFailure.h"
 
-#include <curl/curl.h>
+#include "mail/CurlLibrary.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ QString describeCode(const SmtpFailureFacts& f) {
       return QStringLiteral("Se perdió la conexión con el servidor de correo %1.").arg(serverText(f));
     default:
       return QStringLiteral("No se pudo enviar el correo por el servidor %1: %2.")
-          .arg(serverText(f), QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(f.curlCode))));
+          .arg(serverText(f), f.curlText);
   }
 }
 

@@ -5,6 +5,7 @@
 struct SmtpFailureFacts {
   int curlCode = 0;
   QString curlDetail;   // libcurl's own detail line
+  QString curlText;     // libcurl's text for the code
   QString server;
   int port = 0;
   int timeoutSeconds = 0;

@@ -1,14 +1,12 @@
 #include "mail/SmtpMail.h"
 
-#include <curl/curl.h>
-
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <mutex>
 
 #include <sys/socket.h>
 
+#include "mail/CurlLibrary.h"
 #include "mail/MailText.h"
 #include "mail/SmtpFailure.h"
 
@@ -29,20 +27,17 @@ int limitSendBuffer(void*, curl_socket_t socket, curlsocktype purpose) {
   return CURL_SOCKOPT_OK;
 }
 
-void initCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 // Owners of the curl lists and MIME tree of one message.
 struct SList {
+  const CurlApi& c;
   curl_slist* list = nullptr;
-  ~SList() { curl_slist_free_all(list); }
-  void add(const QByteArray& line) { list = curl_slist_append(list, line.constData()); }
+  ~SList() { c.curl_slist_free_all(list); }
+  void add(const QByteArray& line) { list = c.curl_slist_append(list, line.constData()); }
 };
 struct Mime {
+  const CurlApi& c;
   curl_mime* mime = nullptr;
-  ~Mime() { curl_mime_free(mime); }
+  ~Mime() { c.curl_mime_free(mime); }
 };
 
 const char* loginOptions(int authType) {
@@ -86,7 +81,7 @@ struct SmtpMail::Transcript {
   }
 };
 
-SmtpMail::SmtpMail() { initCurlOnce(); }
+SmtpMail::SmtpMail() = default;
 
 SmtpMail::~SmtpMail() { SSL_uninit(); }
 
@@ -114,7 +109,7 @@ void SmtpMail::AddRecipient(const QString& name, const QString& address, int kin
 void SmtpMail::AddAttachment(const QString& path) { m_attachments.append(path); }
 
 void SmtpMail::SSL_uninit() {
-  if (m_curl) curl_easy_cleanup(static_cast<CURL*>(m_curl));
+  if (m_curl) m_api->curl_easy_cleanup(static_cast<CURL*>(m_curl));
   m_curl = nullptr;
 }
 
@@ -152,99 +147,107 @@ int SmtpMail::SendMail() {
   int port = 0;
   if (const QString problem = checkBeforeConnecting(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
 
-  if (!m_curl) m_curl = curl_easy_init();
+  QString missing;
+  const CurlApi* api = CurlLibrary::Get(&missing);
+  if (!api) return fail(CURLE_FAILED_INIT, missing);
+  const CurlApi& c = *api;
+  if (!m_curl) {
+    m_api = api;
+    m_curl = c.curl_easy_init();
+  }
   CURL* curl = static_cast<CURL*>(m_curl);
   if (!curl) return fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs);
-  curl_easy_reset(curl);  // keeps the TLS session cache until SSL_uninit
+  c.curl_easy_reset(curl);  // keeps the TLS session cache until SSL_uninit
 
   const QString host = ServerAddr.trimmed();
   // Port 465 only speaks TLS from the first byte, whatever the type asks for.
   const bool implicitTls = ConnectType == ConnectDirectSSL || port == kImplicitTlsPort;
   const QString hostPart = host.contains(u':') ? u'[' + host + u']' : host;
   const QByteArray url = QStringLiteral("%1://%2:%3").arg(implicitTls ? u"smtps"_qs : u"smtp"_qs, hostPart).arg(port).toUtf8();
-  curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-  curl_easy_setopt(curl, CURLOPT_USE_SSL, ConnectType == ConnectNormal ? CURLUSESSL_NONE
+  c.curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+  c.curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+  c.curl_easy_setopt(curl, CURLOPT_USE_SSL, ConnectType == ConnectNormal ? CURLUSESSL_NONE
                                           : ConnectType == ConnectSTARTTLS ? CURLUSESSL_ALL
                                                                            : CURLUSESSL_TRY);
   const QByteArray caFile = qgetenv(CaFileVariable);
-  if (!caFile.isEmpty()) curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
+  if (!caFile.isEmpty()) c.curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
 
   // The time-out bounds each connection attempt and each wait of its conversation, not the
   // whole send: a large attachment on a slow link goes on as long as bytes keep moving, and a
   // conversation that stops moving for the time-out ends. An unreachable server fails fast.
   const int timeout = Timeout > 0 ? Timeout : 120;
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(std::min(timeout, kMaxConnectSeconds)));
-  curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(timeout));
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(timeout));
-  curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &limitSendBuffer);
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
+  c.curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(std::min(timeout, kMaxConnectSeconds)));
+  c.curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(timeout));
+  c.curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  c.curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(timeout));
+  c.curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &limitSendBuffer);
+  c.curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  c.curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
 
   const QByteArray user = UserName.toUtf8();
   const QByteArray password = Password.toUtf8();
   if (!UserName.isEmpty()) {
-    curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-    curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
-    curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
+    c.curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+    c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
   }
 
   const QByteArray from = "<" + FromAddr.trimmed().toUtf8() + ">";
-  curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
-  SList envelope;
+  c.curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
+  SList envelope{c};
   QList<QByteArray> to, cc;
   for (const Recipient& r : m_recipients) {
     envelope.add("<" + r.address.toUtf8() + ">");
     if (r.kind == RecipientTo) to << MailText::AddressHeader(r.name, r.address);
     if (r.kind == RecipientCc) cc << MailText::AddressHeader(r.name, r.address);
   }
-  curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, envelope.list);
+  c.curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, envelope.list);
 
-  SList headers;
+  SList headers{c};
   headers.add("Date: " + MailText::RfcDate(QDateTime::currentDateTime()));
   headers.add("Message-ID: " + MailText::NewMessageId(FromAddr));
   headers.add("From: " + FromAddr.trimmed().toUtf8());
   if (!to.isEmpty()) headers.add("To: " + to.join(",\r\n "));
   if (!cc.isEmpty()) headers.add("Cc: " + cc.join(",\r\n "));
   headers.add("Subject: " + MailText::EncodeHeaderText(Subject));
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
+  c.curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
 
-  Mime message{curl_mime_init(curl)};
+  Mime message{c, c.curl_mime_init(curl)};
   const QByteArray body = MailText::CrlfLines(BodyText).toUtf8();
-  curl_mimepart* text = curl_mime_addpart(message.mime);
-  curl_mime_data(text, body.constData(), static_cast<size_t>(body.size()));
-  curl_mime_type(text, BodyFormat == BodyHtml ? "text/html; charset=UTF-8" : "text/plain; charset=UTF-8");
-  curl_mime_encoder(text, "quoted-printable");
+  curl_mimepart* text = c.curl_mime_addpart(message.mime);
+  c.curl_mime_data(text, body.constData(), static_cast<size_t>(body.size()));
+  c.curl_mime_type(text, BodyFormat == BodyHtml ? "text/html; charset=UTF-8" : "text/plain; charset=UTF-8");
+  c.curl_mime_encoder(text, "quoted-printable");
   for (const QString& path : m_attachments) {
-    curl_mimepart* part = curl_mime_addpart(message.mime);
-    curl_mime_filedata(part, QFile::encodeName(path).constData());
-    curl_mime_filename(part, QFileInfo(path).fileName().toUtf8().constData());
-    curl_mime_type(part, MailText::ContentTypeFor(path).constData());
-    curl_mime_encoder(part, "base64");
+    curl_mimepart* part = c.curl_mime_addpart(message.mime);
+    c.curl_mime_filedata(part, QFile::encodeName(path).constData());
+    c.curl_mime_filename(part, QFileInfo(path).fileName().toUtf8().constData());
+    c.curl_mime_type(part, MailText::ContentTypeFor(path).constData());
+    c.curl_mime_encoder(part, "base64");
   }
-  curl_easy_setopt(curl, CURLOPT_MIMEPOST, message.mime);
+  c.curl_easy_setopt(curl, CURLOPT_MIMEPOST, message.mime);
 
   char detail[CURL_ERROR_SIZE] = {};
-  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
   Transcript transcript;
-  curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Transcript::collect);
-  curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transcript);
-  curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Transcript::collect);
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transcript);
+  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
 
-  const CURLcode code = curl_easy_perform(curl);
+  const CURLcode code = c.curl_easy_perform(curl);
   // Nothing of this message may outlive it on the kept handle.
-  curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
-  curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, nullptr);
-  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
-  curl_easy_setopt(curl, CURLOPT_DEBUGDATA, nullptr);
-  curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
+  c.curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
   if (code == CURLE_OK) return 0;
 
   SmtpFailureFacts facts;
   facts.curlCode = code;
   facts.curlDetail = QString::fromUtf8(detail).trimmed();
+  facts.curlText = QString::fromUtf8(c.curl_easy_strerror(code));
   facts.server = host;
   facts.port = port;
   facts.timeoutSeconds = timeout;

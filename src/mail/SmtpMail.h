@@ -1,10 +1,12 @@
 #pragma once
 // The SMTP component the mail sender drives: fill the message and the server, then SendMail.
-// Built on libcurl's SMTP client; server certificates are checked against the system store
-// (or the file named by PORTAL_MAIL_CAINFO, which only the tests set).
+// Built on libcurl's SMTP client, loaded by the first send; server certificates are checked
+// against the system store (or the file named by PORTAL_MAIL_CAINFO, which only the tests set).
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+struct CurlApi;
 
 class SmtpMail {
  public:
@@ -62,5 +64,6 @@ class SmtpMail {
   QList<Recipient> m_recipients;
   QStringList m_attachments;
   QString m_lastError;
-  void* m_curl = nullptr;  // CURL*, kept between messages until SSL_uninit
+  const CurlApi* m_api = nullptr;  // libcurl, loaded by the first send
+  void* m_curl = nullptr;          // CURL*, kept between messages until SSL_uninit
 };

@@ -81,8 +81,11 @@ bool openInPortal(const QString& file) {
   if (!owner) owner = QApplication::activeWindow();
   auto* viewer = TForm::New<TVisorDocumento>(owner);
   if (!viewer->Abrir(file)) {
+    const QString sinPdf = viewer->SinPdf();
     delete viewer;
-    MsgInfo(QStringLiteral("No se pudo abrir el documento."));
+    // Without the PDF module pictures still show; a PDF says what is missing.
+    MsgInfo(sinPdf.isEmpty() ? QStringLiteral("No se pudo abrir el documento.")
+                             : QStringLiteral("No se pudo abrir el documento: %1.").arg(sinPdf));
     return false;
   }
   prune();

@@ -2,13 +2,18 @@
 
 #include <QCache>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSet>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -34,6 +39,76 @@ QPixmap renderSvg(const QString& path, QSize size) {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   svg.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
+  return pm;
+}
+
+// A drawn picture on disk: a header naming the picture's source and size, then the pixels.
+struct CacheHeader {
+  char magic[8] = {'P', 'E', 'P', 'I', 'C', '0', '0', '1'};
+  quint64 source = 0;  // hash of the SVG's bytes
+  qint32 width = 0;
+  qint32 height = 0;
+};
+
+QString& cacheFolder() {
+  static QString folder = [] {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/pictures");
+  }();
+  return folder;
+}
+
+QString cacheFile(const QString& res, const QSize& size) {
+  return QStringLiteral("%1/%2-%3x%4.argb").arg(cacheFolder(), QFileInfo(res).completeBaseName()).arg(size.width()).arg(size.height());
+}
+
+// FNV-1a of the SVG's bytes: the same on every machine, unlike qHash.
+quint64 sourceHash(const QString& res) {
+  QFile f(res);
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  quint64 h = 14695981039346656037ULL;
+  for (const char c : f.readAll()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  return h;
+}
+
+QPixmap readCached(const QString& file, quint64 source, const QSize& size) {
+  QFile in(file);
+  CacheHeader want, got;
+  want.source = source;
+  want.width = size.width();
+  want.height = size.height();
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull() || !in.open(QIODevice::ReadOnly) ||
+      in.size() != qint64(sizeof got) + image.sizeInBytes() ||
+      in.read(reinterpret_cast<char*>(&got), sizeof got) != qint64(sizeof got) || memcmp(&got, &want, sizeof got) != 0 ||
+      in.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
+    return QPixmap();
+  return QPixmap::fromImage(std::move(image));
+}
+
+void writeCached(const QString& file, quint64 source, const QPixmap& pm) {
+  const QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  CacheHeader header;
+  header.source = source;
+  header.width = image.width();
+  header.height = image.height();
+  QDir().mkpath(QFileInfo(file).path());
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return;
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+  out.commit();
+}
+
+// A compiled-in picture at a size: read when drawn before, otherwise drawn and kept.
+QPixmap renderResource(const QString& res, const QSize& size) {
+  if (size.isEmpty() || cacheFolder().isEmpty()) return renderSvg(res, size);
+  const quint64 source = sourceHash(res);
+  const QString file = cacheFile(res, size);
+  QPixmap pm = readCached(file, source, size);
+  if (!pm.isNull()) return pm;
+  pm = renderSvg(res, size);
+  if (!pm.isNull()) writeCached(file, source, pm);
   return pm;
 }
 
@@ -107,12 +182,16 @@ QSize NaturalSize(const QString& nameOrPath) {
   return reader.size();
 }
 
+QString CacheFolder() { return cacheFolder(); }
+void SetCacheFolder(const QString& folder) { cacheFolder() = folder; }
+
 QPixmap Load(const QString& nameOrPath, const QSize& size) {
   const QString name = nameOrPath.trimmed();
   if (name.isEmpty()) return QPixmap();
   const QString res = ResourcePath(name);
   if (isResource(res)) {
-    QPixmap pm = remembered(keyOf(res, size), [&] { return renderSvg(res, size); });
+    // Kept in memory for this run, and on disk for the next start.
+    QPixmap pm = remembered(keyOf(res, size), [&] { return renderResource(res, size); });
     if (pm.isNull()) warnOnce(name, "SVG ilegible");
     return pm;
   }

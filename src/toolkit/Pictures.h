@@ -21,4 +21,10 @@ QString ResourcePath(const QString& name);
 // Natural size of a picture (the SVG's default size), or an empty size.
 QSize NaturalSize(const QString& nameOrPath);
 
+// Compiled-in pictures drawn at a size are kept, once drawn, in this folder (by default the
+// user's cache folder, "pictures" inside it): a later start reads them instead of drawing the
+// SVG again. A file that does not match its picture is drawn again. Empty: nothing is kept.
+QString CacheFolder();
+void SetCacheFolder(const QString& folder);
+
 }  // namespace Pictures

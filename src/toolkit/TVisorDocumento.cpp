@@ -7,9 +7,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfDocument>
-#include <QPdfPageNavigator>
-#include <QPdfView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
@@ -18,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/MsgBox.h"
+#include "toolkit/PdfPages.h"
 #include "toolkit/TButtons.h"
 #include "toolkit/TFont.h"
 
@@ -38,12 +36,8 @@ void TVisorDocumento::CreateForm() {
 
   auto* page = new QWidget(this);
   m_stack = new QStackedLayout(page);
-  m_pdf = new QPdfDocument(this);
-  m_pdfView = new QPdfView(page);
-  m_pdfView->setObjectName(QStringLiteral("vistaPdf"));
-  m_pdfView->setDocument(m_pdf);
-  m_pdfView->setPageMode(QPdfView::PageMode::SinglePage);
-  m_pdfView->setZoomMode(QPdfView::ZoomMode::FitInView);
+  m_pdf = PdfPages::Create(page, &m_sinPdf);
+  m_pdfView = m_pdf ? m_pdf->View() : new QScrollArea(page);
   m_imageArea = new QScrollArea(page);
   m_imageArea->setObjectName(QStringLiteral("vistaImagen"));
   m_imageArea->setAlignment(Qt::AlignCenter);
@@ -93,7 +87,7 @@ bool TVisorDocumento::Abrir(const QString& path) {
   m_path = path;
   m_zoom = 1.0;
   cText = QStringLiteral("Documento - %1").arg(QFileInfo(path).fileName());
-  m_pdf->close();
+  if (m_pdf) m_pdf->Close();
   m_image = QImage();
   m_isPdf = false;
   QImageReader pictures(path);
@@ -102,8 +96,7 @@ bool TVisorDocumento::Abrir(const QString& path) {
     m_image = pictures.read();
   }
   if (m_image.isNull()) {
-    if (m_pdf->load(path) != QPdfDocument::Error::None || m_pdf->pageCount() < 1) {
-      m_pdf->close();
+    if (!m_pdf || !m_pdf->Load(path)) {
       actualiza();
       return false;
     }
@@ -119,19 +112,19 @@ bool TVisorDocumento::Abrir(const QString& path) {
 }
 
 int TVisorDocumento::Paginas() const {
-  if (m_isPdf) return m_pdf->pageCount();
+  if (m_isPdf) return m_pdf->Pages();
   return m_image.isNull() ? 0 : 1;
 }
 
 int TVisorDocumento::PaginaActual() const {
   if (!m_isPdf) return Paginas() > 0 ? 1 : 0;
-  return m_pdfView->pageNavigator()->currentPage() + 1;
+  return m_pdf->Current() + 1;
 }
 
 void TVisorDocumento::IrAPagina(int pagina) {
   if (!m_isPdf) return;
   pagina = std::clamp(pagina, 1, Paginas());
-  m_pdfView->pageNavigator()->jump(pagina - 1, QPointF(), 0);
+  m_pdf->Jump(pagina - 1);
   actualiza();
 }
 
@@ -143,17 +136,14 @@ void TVisorDocumento::FijaZoom(double factor) {
     if (std::abs(m_zoom - 1.0) < 1e-6) {
       muestraPaginaEntera();
     } else {
-      m_pdfView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-      m_pdfView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-      const QSizeF points = m_pdf->pagePointSize(PaginaActual() - 1);
+      const QSizeF points = m_pdf->PointSize(PaginaActual() - 1);
       const QSize room = m_pdfView->viewport()->size();
       double fit = 1.0;
       if (!points.isEmpty() && !room.isEmpty()) {
         const double pxPerPoint = logicalDpiX() / 72.0;
         fit = std::min(room.width() / (points.width() * pxPerPoint), room.height() / (points.height() * pxPerPoint));
       }
-      m_pdfView->setZoomMode(QPdfView::ZoomMode::Custom);
-      m_pdfView->setZoomFactor(fit * m_zoom);
+      m_pdf->Zoom(fit * m_zoom);
     }
   } else {
     muestraImagen();
@@ -164,9 +154,7 @@ void TVisorDocumento::FijaZoom(double factor) {
 // The whole page in the window. The view's own fit leaves a sliver for a scroll bar that
 // would only move the page by a pixel or two, so there is none at this zoom.
 void TVisorDocumento::muestraPaginaEntera() {
-  m_pdfView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_pdfView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_pdfView->setZoomMode(QPdfView::ZoomMode::FitInView);
+  m_pdf->FitPage();
 }
 
 void TVisorDocumento::muestraImagen() {
@@ -225,9 +213,9 @@ void TVisorDocumento::imprime(QPrinter& printer) {
     if (page > first) printer.newPage();
     QImage picture;
     if (m_isPdf) {
-      const QSizeF points = m_pdf->pagePointSize(page - 1);
+      const QSizeF points = m_pdf->PointSize(page - 1);
       const QSize target = points.scaled(area.size(), Qt::KeepAspectRatio).toSize();
-      picture = m_pdf->render(page - 1, target);
+      picture = m_pdf->Render(page - 1, target);
     } else {
       picture = m_image.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }

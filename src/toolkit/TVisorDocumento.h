@@ -4,12 +4,13 @@
 // folders. Opened through DocumentOpener, which keeps track of it.
 #include <QImage>
 #include <QString>
+#include <memory>
 
 #include "toolkit/TForm.h"
 
+class PdfPages;
+class QAbstractScrollArea;
 class QLabel;
-class QPdfDocument;
-class QPdfView;
 class QPrinter;
 class QScrollArea;
 class QStackedLayout;
@@ -23,6 +24,8 @@ class TVisorDocumento : public TForm {
 
   // Loads the file: false when it is neither a readable PDF nor a readable picture.
   bool Abrir(const QString& path);
+  // Why PDFs cannot be shown here (the PDF module is missing), or empty.
+  QString SinPdf() const { return m_sinPdf; }
   QString Archivo() const { return m_path; }
   bool EsPdf() const { return m_isPdf; }
 
@@ -67,8 +70,9 @@ class TVisorDocumento : public TForm {
   bool m_isPdf = false;
   double m_zoom = 1.0;
   QImage m_image;
-  QPdfDocument* m_pdf = nullptr;
-  QPdfView* m_pdfView = nullptr;
+  std::unique_ptr<PdfPages> m_pdf;  // null without the PDF module
+  QAbstractScrollArea* m_pdfView = nullptr;
+  QString m_sinPdf;
   QScrollArea* m_imageArea = nullptr;
   QLabel* m_imageLabel = nullptr;
   QStackedLayout* m_stack = nullptr;

@@ -1,6 +1,7 @@
 #include "update/TActualiza.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include "app/AppData.h"
 #include "data/TDataSource.h"
@@ -34,8 +35,25 @@ void TActualiza::CreateForm() {
 void TActualiza::FormShow() {
   // Let the window appear with its message before the update holds the thread.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (m_soloAviso) return;
   Actualiza_BasedeDatos();
   Close();
+}
+
+void TActualiza::AlIniciar() {
+  if (!AppData.oAdo) return;
+  QPointer<TActualiza> window;
+  clsActualizaBD update(UpdateLinkFor(*AppData.oAdo));
+  update.SetProgress([&window](int value, int maximum) {
+    if (!window) {
+      window = TForm::New<TActualiza>();
+      window->m_soloAviso = true;
+      window->Show();
+    }
+    if (window) window->progress(value, maximum);
+  });
+  update.Actualiza_BasedeDatos();
+  if (window) window->Close();
 }
 
 bool TActualiza::Actualiza_BasedeDatos() {

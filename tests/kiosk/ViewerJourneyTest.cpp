@@ -15,6 +15,7 @@
 #include "reports/PdfTools.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DocumentOpener.h"
+#include "toolkit/Modules.h"
 #include "toolkit/Render.h"
 #include "toolkit/TVisorDocumento.h"
 #include "toolkit/TextUtil.h"
@@ -193,4 +194,32 @@ TEST(DocumentViewer, ASiteViewerCommandIsStillUsedAndTracked) {
   DocumentOpener::CloseAll();
   qunsetenv("PORTAL_DOCUMENT_VIEWER");
   EXPECT_EQ(DocumentOpener::RunningCount(), 0);
+}
+
+TEST(DocumentViewer, WithoutThePdfModulePicturesStillShowAndAPdfSaysWhatIsMissing) {
+  DemoTerminal terminal;
+  qunsetenv("PORTAL_DOCUMENT_VIEWER");
+  const QString empty = terminal.file(QStringLiteral("sin-modulos"));
+  QDir().mkpath(empty);
+  Modules::SetFolders({empty});
+  MsgSeam::Clear();
+  EXPECT_FALSE(DocumentOpener::Open(BuildPaths::Source(QStringLiteral("/db/files/reglamento_interior.pdf"))));
+  EXPECT_EQ(MsgSeam::Texts(),
+            QStringList{QStringLiteral("No se pudo abrir el documento: falta el módulo portal-pdf.so (buscado en %1).").arg(empty)});
+  EXPECT_EQ(DocumentOpener::RunningCount(), 0);
+  MsgSeam::Clear();
+  ASSERT_TRUE(DocumentOpener::Open(BuildPaths::Source(QStringLiteral("/db/files/logo_norte.jpg"))));
+  ASSERT_NE(onlyViewer(), nullptr);
+  EXPECT_EQ(onlyViewer()->Paginas(), 1);
+  DocumentOpener::CloseAll();
+  DemoTerminal::Settle();
+
+  // With the module back, the next viewer shows PDFs again.
+  Modules::SetFolders({BuildPaths::Binary()});
+  ASSERT_TRUE(DocumentOpener::Open(BuildPaths::Source(QStringLiteral("/db/files/reglamento_interior.pdf"))));
+  ASSERT_NE(onlyViewer(), nullptr);
+  EXPECT_TRUE(onlyViewer()->EsPdf());
+  DocumentOpener::CloseAll();
+  DemoTerminal::Settle();
+  EXPECT_TRUE(MsgSeam::Taken().isEmpty()) << MsgSeam::Texts().join(u'|').toStdString();
 }

@@ -8,6 +8,7 @@
 #include "support/SmtpServer.h"
 #include "support/TempDir.h"
 
+#include "mail/CurlLibrary.h"
 #include "mail/TEnviaMail.h"
 #include "toolkit/MsgBox.h"
 
@@ -295,4 +296,30 @@ TEST_F(MailSender, FailuresAreShownLoggedAndSendNothing) {
     EXPECT_TRUE(QString::fromUtf8(log[logLines - 1]).contains(c.text)) << log[logLines - 1].toStdString();
   }
   EXPECT_TRUE(server.messages().isEmpty());
+}
+
+TEST_F(MailSender, WithoutTheMailLibraryTheBoxNamesThePackageAndTheProgramGoesOn) {
+  SmtpServer server;
+  ASSERT_TRUE(server.start()) << server.errorString().toStdString();
+  CurlLibrary::UseFile("libportal-sin-correo.so.4");
+  TEnviaMail without;
+  configure(without, server);
+  EXPECT_FALSE(without.EnviaMail());
+  CurlLibrary::UseFile("libcurl.so.4");
+  const auto shown = boxes();
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(shown[0].kind, MsgKind::Info);
+  EXPECT_TRUE(shown[0].text.startsWith(u"No se pudo cargar la biblioteca libportal-sin-correo.so.4 ("_qs))
+      << shown[0].text.toStdString();
+  EXPECT_TRUE(shown[0].text.endsWith(u"). Instale el paquete libcurl4."_qs)) << shown[0].text.toStdString();
+  EXPECT_EQ(server.connections(), 0);
+  EXPECT_TRUE(QString::fromUtf8(readAll(TEnviaMail::LogFilePath())).contains(shown[0].text));
+
+  // Once the library is there again, the next message goes.
+  MsgSeam::Clear();
+  TEnviaMail with;
+  configure(with, server);
+  EXPECT_TRUE(with.EnviaMail());
+  EXPECT_TRUE(boxes().isEmpty());
+  EXPECT_EQ(server.messages().size(), 1);
 }

@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include "data/OdbcEngine.h"
+#include "data/OdbcLibrary.h"
 #include "odbc/OdbcDrivers.h"
 #include "toolkit/TextUtil.h"
 
@@ -189,3 +190,17 @@ TEST_F(OdbcSqlite, ConvertingDriverIsAskedOnceForTheUnconvertedBytes) {
 }
 
 }  // namespace
+
+TEST_F(OdbcSqlite, WithoutTheDriverManagerOpenSaysWhichPackageAndALaterOpenWorks) {
+  OdbcLibrary::UseFile("libportal-sin-odbc.so.2");
+  OdbcEngine without(text(QStringLiteral("odbc.db")));
+  QList<DbError> errors;
+  EXPECT_FALSE(without.Open(&errors));
+  OdbcLibrary::UseFile("libodbc.so.2");
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].message.startsWith(u"No se pudo cargar la biblioteca libportal-sin-odbc.so.2 ("_qs))
+      << errors[0].message.toStdString();
+  EXPECT_TRUE(errors[0].message.endsWith(u"). Instale el paquete libodbc2."_qs)) << errors[0].message.toStdString();
+  EXPECT_FALSE(without.IsOpen());
+  EXPECT_EQ(firstRow(open()->Run(QStringLiteral("select 7"))).col(1).toLongLong(), 7);
+}

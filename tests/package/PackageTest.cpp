@@ -74,6 +74,18 @@ TEST(Package, IsNamedForItsVersionAndDependsOnWhatTheProgramLoads) {
                              "fonts-dejavu-core", "qt6-translations-l10n", "adduser"})
     EXPECT_TRUE(names.contains(QString::fromLatin1(needed))) << needed << " missing from " << Field("Depends").toStdString();
   EXPECT_TRUE(Field("Recommends").contains("cage"));
+  // The mail client and the ODBC driver manager are opened on first use, not at start-up.
+  const Ran linked = Exec("readelf", {"-d", Package().root + "/usr/bin/portal-empleado"});
+  ASSERT_TRUE(linked.ok()) << linked.said();
+  EXPECT_TRUE(linked.out.contains("libQt6Widgets.so.6")) << linked.said();
+  EXPECT_FALSE(linked.out.contains("libcurl")) << linked.said();
+  EXPECT_FALSE(linked.out.contains("libodbc")) << linked.said();
+  EXPECT_FALSE(linked.out.contains("libQt6Pdf")) << linked.said();
+  // Qt PDF comes with the viewer's module, installed where the program looks for it.
+  const Ran module = Exec("readelf", {"-d", Package().root + "/usr/lib/portal-empleado/portal-pdf.so"});
+  ASSERT_TRUE(module.ok()) << module.said();
+  EXPECT_TRUE(module.out.contains("libQt6PdfWidgets.so.6")) << module.said();
+  EXPECT_TRUE(names.contains(QStringLiteral("libqt6pdfwidgets6"))) << Field("Depends").toStdString();
 }
 
 TEST(Package, CarriesEveryFileOfTheFoldersItShips) {

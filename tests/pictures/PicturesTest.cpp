@@ -15,6 +15,9 @@
 #include <QRect>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "toolkit/Pictures.h"
 
 namespace {
 
@@ -208,4 +211,64 @@ TEST(Keyboards, FullKeyboardsCarryEveryKeyOfTheLayout) {
       names.insert(v.toObject().value("name").toString());
     for (const QString& name : expected) EXPECT_TRUE(names.contains(name)) << name.toStdString();
   }
+}
+
+// ---- Drawn once, read back on later starts ---------------------------------------------------
+
+TEST(PictureCache, ABackgroundDrawnOnceIsReadBackAsDrawnAndAFileThatDoesNotMatchIsDrawnAgain) {
+  QTemporaryDir dir;
+  const QString before = Pictures::CacheFolder();
+  Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos")));
+  const QString name = QStringLiteral("ImagenLoginMayusculasNumeros");
+  const QSize size(1017, 698);
+  Pictures::SetCacheFolder(QString());
+  const QImage drawn = Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  ASSERT_FALSE(drawn.isNull());
+  Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos")));
+  const QString file = dir.filePath(QStringLiteral("dibujos/imagenloginmayusculasnumeros-1017x698.argb"));
+
+  const QImage first = Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(first, drawn);
+  ASSERT_TRUE(QFile::exists(file));
+  const QByteArray kept = [&] {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  ASSERT_EQ(kept.size(), 24 + drawn.sizeInBytes());
+
+  struct Spoil {
+    const char* name;
+    QByteArray bytes;  // what the file holds before the load
+  };
+  QByteArray otherSource = kept;
+  otherSource[8] = char(otherSource[8] ^ 0x5a);  // the hash of another SVG
+  QByteArray otherSize = kept;
+  otherSize[16] = char(otherSize[16] + 1);
+  const Spoil spoils[] = {
+      {"kept as drawn", kept},
+      {"cut short", kept.left(kept.size() / 2)},
+      {"empty", QByteArray()},
+      {"another picture's drawing", otherSource},
+      {"another size's header", otherSize},
+      {"not a drawing at all", QByteArray(kept.size(), 'x')},
+  };
+  for (const Spoil& s : spoils) {
+    SCOPED_TRACE(s.name);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(s.bytes);
+    f.close();
+    EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    QFile again(file);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), kept);  // drawn again and kept again
+  }
+
+  // Nowhere to keep them: still drawn.
+  Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos/imagenloginmayusculasnumeros-1017x698.argb/no")));
+  EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+  Pictures::SetCacheFolder(QString());
+  EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+  EXPECT_EQ(QDir(dir.filePath(QStringLiteral("dibujos"))).entryList(QDir::Files).size(), 1);
+  Pictures::SetCacheFolder(before);
 }

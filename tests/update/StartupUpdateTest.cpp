@@ -3,6 +3,7 @@
 // statements, and the update window runs the update when shown and closes itself.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QEvent>  // TLabel.h uses QEvent without including it
 #include <QFileInfo>
 #include <QPointer>
@@ -98,4 +99,52 @@ TEST(StartupUpdate, EveryDemoScriptRunsAgainCleanlyWhenChanged) {
   // The demo data was rebuilt, not added a second time.
   EXPECT_EQ(ds->Query(QStringLiteral("select count(*) from recibos")).rows.row(1).col(1).toInt(), before);
   EXPECT_EQ(ds->Query(QStringLiteral("select count(*) from usuarios")).rows.row(1).col(1).toInt(), 1);
+}
+
+// Counts the update windows shown while it lives.
+class UpdateWindowsShown : public QObject {
+ public:
+  UpdateWindowsShown() { qApp->installEventFilter(this); }
+  ~UpdateWindowsShown() override { qApp->removeEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && dynamic_cast<TActualiza*>(watched)) ++count;
+    return false;
+  }
+};
+
+TEST(StartupUpdate, AtStartUpTheWindowAppearsOnlyWhileAScriptIsApplied) {
+  ScopedWorkDir work;
+  QDir().mkdir("ActualDB");
+  QFile script("ActualDB/ActualizaPortalEmpleadoEscritorio1.sql");
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write("CREATE TABLE avisos (texto TEXT)\nGO\nINSERT INTO avisos VALUES ('listo')\nGO\n");
+  script.close();
+  AppData.oAdo = DemoDatabase::Open(work.file("portal.db"));
+  MsgSeam::Clear();
+  const struct {
+    const char* name;
+    int windows;     // shown during the start
+    int registered;  // statements after the register's creation
+  } starts[] = {
+      {"first start applies the script", 1, 4},
+      {"next start has nothing to apply", 0, 1},
+  };
+  for (const auto& s : starts) {
+    SCOPED_TRACE(s.name);
+    UpdateWindowsShown shown;
+    StatementJournal::Clear();
+    TActualiza::AlIniciar();
+    EXPECT_EQ(shown.count, s.windows);
+    EXPECT_EQ(StatementJournal::Statements().size(), 1 + s.registered);
+    EXPECT_EQ(StatementJournal::Statements().value(1),
+              clsActualizaBD::RegisterQuery(QStringLiteral("ActualizaPortalEmpleadoEscritorio1.sql")));
+    for (QWidget* w : QApplication::topLevelWidgets())
+      EXPECT_FALSE(dynamic_cast<TActualiza*>(w) && w->isVisible());
+  }
+  EXPECT_EQ(AppData.oAdo->Query(QStringLiteral("select count(*) from avisos")).rows.row(1).col(1).toInt(), 1);
+  EXPECT_TRUE(MsgSeam::Taken().isEmpty());
+  AppData.oAdo.reset();
 }

@@ -1,11 +1,13 @@
 #include "screens/login/TRegistro.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTimer>
 
 #include "app/AppData.h"
+#include "app/Startup.h"
 #include "data/Scramble.h"
 #include "data/TDataSource.h"
 #include "data/clsConexion.h"
@@ -61,6 +63,7 @@ void TRegistro::CreateForm() {
   lCloseBox = false;
   OnInitialize = [this] { FormInitialize(); };
   OnActivate = [this] { FormActivate(); };
+  OnShow = [this] { FormShow(); };
 
   const QString tip = QStringLiteral(
       "Si es la primer vez que entra al sistema escriba como password su RFC incluyendo la homoclave.");
@@ -125,10 +128,6 @@ void TRegistro::FormInitialize() {
     ini.SetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado"), QStringLiteral("Si"));
   btnSalir->lEnabled = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("SalirActivado")) == u"Si";
 
-  abreConexion();
-  // The update window applies pending scripts when shown and closes itself.
-  TForm::New<TActualiza>()->Show();
-
   AppData.oLlaveTemporal = NuevaLlave();
   AppData.Historial = ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Historial")) == u"Si";
 
@@ -139,6 +138,22 @@ void TRegistro::FormInitialize() {
                       [this] { return !txtEmpleado->Value().isEmpty() || !txtPassword->Value().isEmpty(); });
   txtEmpleado->OnChange = [this] { ActualizaEspera(); };
   ActualizaEspera();
+}
+
+void TRegistro::FormShow() {
+  if (m_preparado) return;
+  // Let the window appear before the connection and the update hold the thread.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  PortalLoginPainted();
+  Prepara();
+}
+
+void TRegistro::Prepara() {
+  if (m_preparado) return;
+  m_preparado = true;
+  abreConexion();
+  // Pending update scripts are applied now; their window shows only while one runs.
+  TActualiza::AlIniciar();
 }
 
 void TRegistro::LimpiaCaptura() {
@@ -200,6 +215,7 @@ void TRegistro::btnAceptarClick() {
     MsgInfo(QStringLiteral(" Debe indicar el password del empleado, \r si es la primera vez que entra al sistema digite su RFC."));
     return;
   }
+  Prepara();
   // Repeated failures for this number make the next attempt wait; nothing is asked meanwhile.
   LoginThrottle& throttle = LoginThrottle::Terminal();
   const QString key = LoginThrottle::KeyOf(txtEmpleado->Value());

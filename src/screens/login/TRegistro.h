@@ -33,6 +33,10 @@ class TRegistro : public TForm {
 
   void FormInitialize();
   void FormActivate();
+  void FormShow();
+  // Opens the connection and applies the pending update scripts, once: right after the window
+  // is first painted, so that it shows while they run; at the latest when accept is pressed.
+  void Prepara();
   void txtEmpleadoClick();
   void txtPasswordClick();
   void btnAceptarClick();
@@ -59,4 +63,5 @@ class TRegistro : public TForm {
  private:
   std::unique_ptr<OnScreenKeyboard> m_keys;
   QTimer* m_espera = nullptr;
+  bool m_preparado = false;
 };
