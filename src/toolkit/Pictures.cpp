@@ -183,7 +183,10 @@ QSize NaturalSize(const QString& nameOrPath) {
 }
 
 QString CacheFolder() { return cacheFolder(); }
-void SetCacheFolder(const QString& folder) { cacheFolder() = folder; }
+void SetCacheFolder(const QString& folder) {
+  cacheFolder() = folder;
+  rendered().clear();  // as on a new start: the next load goes through the folder
+}
 
 QPixmap Load(const QString& nameOrPath, const QSize& size) {
   const QString name = nameOrPath.trimmed();

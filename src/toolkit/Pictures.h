@@ -24,6 +24,7 @@ QSize NaturalSize(const QString& nameOrPath);
 // Compiled-in pictures drawn at a size are kept, once drawn, in this folder (by default the
 // user's cache folder, "pictures" inside it): a later start reads them instead of drawing the
 // SVG again. A file that does not match its picture is drawn again. Empty: nothing is kept.
+// Setting it forgets the drawings kept in memory, as a new start would.
 QString CacheFolder();
 void SetCacheFolder(const QString& folder);
 

@@ -258,6 +258,7 @@ TEST(PictureCache, ABackgroundDrawnOnceIsReadBackAsDrawnAndAFileThatDoesNotMatch
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(s.bytes);
     f.close();
+    Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos")));  // a new start
     EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
     QFile again(file);
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
