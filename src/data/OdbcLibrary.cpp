@@ -4,49 +4,25 @@
 
 namespace {
 
-SystemLibrary& library() {
-  static SystemLibrary lib("libodbc.so.2", "libodbc2");
-  return lib;
+const char* fill(OdbcApi& api, const SystemLibrary& lib) {
+#define PORTAL_ODBC_LOAD(name) \
+  if (!(PORTAL_LOAD_FUNCTION(api, lib, name))) return #name;
+  PORTAL_ODBC_FUNCTIONS(PORTAL_ODBC_LOAD)
+#undef PORTAL_ODBC_LOAD
+  return nullptr;
 }
 
-struct Loaded {
-  OdbcApi api;
-  bool ready = false;
-  QString problem;
-};
-
-Loaded& loaded() {
-  static Loaded l;
-  return l;
+FunctionTable<OdbcApi>& table() {
+  static FunctionTable<OdbcApi> t("libodbc.so.2", "libodbc2", fill);
+  return t;
 }
 
 }  // namespace
 
 namespace OdbcLibrary {
 
-const OdbcApi* Get(QString* why) {
-  Loaded& l = loaded();
-  if (!l.ready && l.problem.isEmpty()) {
-    SystemLibrary& lib = library();
-    if (!lib.Load()) {
-      l.problem = lib.Problem();
-    } else {
-#define PORTAL_ODBC_LOAD(name)                                                                   \
-  if (l.problem.isEmpty() && !(PORTAL_LOAD_FUNCTION(l.api, lib, name)))                          \
-    l.problem = QStringLiteral("La biblioteca %1 no tiene la función %2.")                       \
-                    .arg(QString::fromLatin1(lib.File()), QStringLiteral(#name));
-      PORTAL_ODBC_FUNCTIONS(PORTAL_ODBC_LOAD)
-#undef PORTAL_ODBC_LOAD
-      l.ready = l.problem.isEmpty();
-    }
-  }
-  if (!l.ready && why) *why = l.problem;
-  return l.ready ? &l.api : nullptr;
-}
+const OdbcApi* Get(QString* why) { return table().Get(why); }
 
-void UseFile(const QByteArray& file) {
-  library().UseFile(file);
-  loaded() = Loaded();
-}
+void UseFile(const QByteArray& file) { table().UseFile(file); }
 
 }  // namespace OdbcLibrary

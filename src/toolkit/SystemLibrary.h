@@ -32,7 +32,45 @@ class SystemLibrary {
   QString m_problem;
 };
 
-// Fills the function pointers listed by an X-macro from a loaded library; false (with the
-// library's problem set to the first missing function) when one is absent.
+// Fills one function pointer of a table from a loaded library; false when the library lacks it.
 #define PORTAL_LOAD_FUNCTION(table, lib, name) \
   ((table).name = reinterpret_cast<decltype((table).name)>((lib).Symbol(#name))) != nullptr
+
+// The function table of a library, filled the first time it is asked for. `fill` loads every
+// entry (with PORTAL_LOAD_FUNCTION) and gives the name of the first one missing, or null. A
+// failure is kept and told to every later caller until UseFile.
+template <class Api>
+class FunctionTable {
+ public:
+  using Filler = const char* (*)(Api&, const SystemLibrary&);
+  FunctionTable(const char* file, const char* package, Filler fill) : m_lib(file, package), m_fill(fill) {}
+
+  // The functions; null with the reason in `why` when the library cannot be had.
+  const Api* Get(QString* why) {
+    if (!m_ready && m_problem.isEmpty()) {
+      if (!m_lib.Load())
+        m_problem = m_lib.Problem();
+      else if (const char* missing = m_fill(m_api, m_lib))
+        m_problem = QStringLiteral("La biblioteca %1 no tiene la función %2.")
+                        .arg(QString::fromLatin1(m_lib.File()), QString::fromLatin1(missing));
+      else
+        m_ready = true;
+    }
+    if (!m_ready && why) *why = m_problem;
+    return m_ready ? &m_api : nullptr;
+  }
+
+  void UseFile(const QByteArray& file) {
+    m_lib.UseFile(file);
+    m_api = Api();
+    m_ready = false;
+    m_problem.clear();
+  }
+
+ private:
+  SystemLibrary m_lib;
+  Filler m_fill;
+  Api m_api;
+  bool m_ready = false;
+  QString m_problem;
+};
