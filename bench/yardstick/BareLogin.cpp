@@ -15,6 +15,8 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "ProcessReport.h"
+
 #ifndef PORTAL_KEYBOARDS_JSON
 #error "the key table's path is given by the build"
 #endif
@@ -70,17 +72,8 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   if (!dialog.windowHandle() || !dialog.windowHandle()->isExposed()) return 3;
   std::printf("shown\ncontrols %d\n", static_cast<int>(keys.size()) + 6);
-  if (argc > 1 && qstrcmp(argv[1], "resident") == 0) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-      if (line.startsWith("VmRSS:") || line.startsWith("VmHWM:")) std::printf("%s\n", line.simplified().constData());
-  }
+  if (argc > 1 && qstrcmp(argv[1], "resident") == 0) PrintResidentMemory();
   std::fflush(stdout);
-  // For a closer look: the mappings and what each holds resident.
-  if (const QByteArray to = qgetenv("PORTAL_BENCH_SMAPS"); !to.isEmpty()) {
-    QFile maps(QStringLiteral("/proc/self/smaps")), copy(QString::fromLocal8Bit(to));
-    if (maps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly)) copy.write(maps.readAll());
-  }
+  DumpMappingsIfAsked();
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "ProcessReport.h"
 #include "app/Startup.h"
 #include "screens/login/TRegistro.h"
 #include "screens/menu/TPrincipal.h"
@@ -33,15 +34,8 @@ int main(int argc, char** argv) {
   if (!menu) return 3;
   menu->repaint();
   std::printf("menu\n");
-  QFile status(QStringLiteral("/proc/self/status"));
-  status.open(QIODevice::ReadOnly);
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:") || line.startsWith("VmHWM:")) std::printf("%s\n", line.simplified().constData());
+  PrintResidentMemory();
   std::fflush(stdout);
-  // For a closer look: the mappings and what each holds resident.
-  if (const QByteArray to = qgetenv("PORTAL_BENCH_SMAPS"); !to.isEmpty()) {
-    QFile maps(QStringLiteral("/proc/self/smaps")), copy(QString::fromLocal8Bit(to));
-    if (maps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly)) copy.write(maps.readAll());
-  }
+  DumpMappingsIfAsked();
   return 0;
 }
