@@ -127,6 +127,14 @@ TPrincipal* DemoLogIn(const QString& employee, const QString& password) {
 
 TPrincipal* employeeMenu() { return DemoLogIn(QStringLiteral("1"), QStringLiteral("Clave2024")); }
 
+// PORTAL_BENCH_SHOTS=<folder> keeps a picture of each screen as first shown, for a look.
+void keepPicture(QWidget& screen) {
+  const QString folder = qEnvironmentVariable("PORTAL_BENCH_SHOTS");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  screen.grab().save(folder + u'/' + QString::fromLatin1(screen.metaObject()->className()) + QStringLiteral(".png"));
+}
+
 // Presses `button` each iteration; a screen of class Screen counts as shown when the modal hook
 // has painted it. `before` runs untimed ahead of each press.
 template <class Screen>
@@ -138,7 +146,7 @@ void pressToScreenShown(benchmark::State& state, const std::function<TBtnBmp*()>
   TForm::SetModalHook([&](TForm& form) {
     if (auto* screen = qobject_cast<Screen*>(&form); screen && form.isVisible() && Bench::PaintNow(&form)) {
       shownAt = clock.nsecsElapsed() / 1e6;
-      ++shown;
+      if (shown++ == 0) keepPicture(form);
       if (seen) seen(*screen);
     }
     form.Close();

@@ -157,6 +157,7 @@ bool SqliteEngine::Open(QList<DbError>* errors) {
 }
 
 void SqliteEngine::Close() {
+  m_statements.Clear();
   if (m_db) sqlite3_close_v2(m_db);
   m_db = nullptr;
 }
@@ -237,28 +238,51 @@ bool SqliteEngine::runPiece(const QString& statement, const Scope* scope, DbOutc
   return runSql(SqlDialect::Translate(statement), scope, out);
 }
 
+namespace {
+
+bool onlyBlanks(const char* from, const char* end) {
+  for (; from < end; ++from)
+    if (*from != ' ' && *from != '\t' && *from != '\r' && *from != '\n' && *from != ';') return false;
+  return true;
+}
+
+}  // namespace
+
 bool SqliteEngine::runSql(const QString& sql, const Scope* scope, DbOutcome& out) {
   const QByteArray utf8 = sql.toUtf8();
   const char* tail = utf8.constData();
   const char* end = tail + utf8.size();
   while (tail < end) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db, tail, static_cast<int>(end - tail), &st, &tail) != SQLITE_OK) {
-      failSqlite(out);
-      return false;
+    // A text of one statement is kept prepared for its next run; a batch is prepared piece by
+    // piece, since a piece may need what the one before it creates.
+    const bool whole = tail == utf8.constData();
+    sqlite3_stmt* st = whole ? m_statements.Take(utf8) : nullptr;
+    const char* next = end;
+    if (!st) {
+      if (sqlite3_prepare_v3(m_db, tail, static_cast<int>(end - tail), SQLITE_PREPARE_PERSISTENT, &st, &next) !=
+          SQLITE_OK) {
+        failSqlite(out);
+        return false;
+      }
+      if (!st) {  // only blanks or a comment were left
+        tail = next;
+        continue;
+      }
     }
-    if (!st) continue;  // only blanks or a comment were left
+    const bool keep = whole && onlyBlanks(next, end);
     for (int i = 1; i <= sqlite3_bind_parameter_count(st); ++i) {
       const char* name = sqlite3_bind_parameter_name(st, i);
       const QString key = name ? QString::fromUtf8(name).toLower() : QString();
       bindValue(st, i, scope && scope->contains(key) ? scope->value(key) : QVariant());
     }
     DbResult result;
+    // Columns are read after the first step: a kept statement is prepared again there when the
+    // tables changed since its last run ("select *" after a column was added).
+    int rc = sqlite3_step(st);
     const int columns = sqlite3_column_count(st);
     result.hasColumns = columns > 0;
     for (int c = 0; c < columns; ++c) result.set.columns << QString::fromUtf8(sqlite3_column_name(st, c));
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(st)) {
       Row row;
       row.values.reserve(columns);
       for (int c = 0; c < columns; ++c) row.values << columnValue(st, c);
@@ -270,8 +294,10 @@ bool SqliteEngine::runSql(const QString& sql, const Scope* scope, DbOutcome& out
       return false;
     }
     if (!result.hasColumns) result.rowsAffected = sqlite3_changes(m_db);
-    sqlite3_finalize(st);
+    if (keep) m_statements.Put(utf8, st);
+    else sqlite3_finalize(st);
     out.results << result;
+    tail = next;
   }
   return true;
 }

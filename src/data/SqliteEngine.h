@@ -8,6 +8,7 @@
 
 #include "data/DbEngine.h"
 #include "data/ProcedureText.h"
+#include "data/SqliteStatementCache.h"
 
 struct sqlite3;
 
@@ -56,4 +57,5 @@ class SqliteEngine : public DbEngine {
   bool m_reopen = false;  // the file failed: start over with the next statement
   QSet<QString> m_absent;                             // lower-case names known not to be procedures
   qlonglong m_dataVersion = -1;                       // changes when another connection commits
+  SqliteStatementCache m_statements;                   // before m_db is closed, always cleared
 };

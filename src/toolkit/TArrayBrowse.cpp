@@ -200,7 +200,7 @@ class DividerDelegate : public QStyledItemDelegate {
         const QRect r = option.rect;
         p->drawPixmap(r.x() + (r.width() - pm.width()) / 2, r.y() + (r.height() - pm.height()) / 2, pm);
       }
-    } else {
+    } else if (!paintPlainText(p, option, index)) {
       QStyledItemDelegate::paint(p, option, index);
     }
     p->save();
@@ -218,13 +218,61 @@ class DividerDelegate : public QStyledItemDelegate {
   }
 
  private:
+  // A cell of text only, drawn as the style draws it but laid out once: the style's own item
+  // drawing lays a text out three times (size, layout, elision), the largest cost of a listing.
+  bool paintPlainText(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    if (opt.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator)) return false;
+    const QWidget* view = m_b->View();
+    QStyle* style = view->style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, view);
+    const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (opt.state & QStyle::State_Active)  ? QPalette::Normal
+                                                                             : QPalette::Inactive;
+    const bool selected = opt.state & QStyle::State_Selected;
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+    p->save();
+    p->setFont(opt.font);
+    p->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const QString shown = opt.fontMetrics.elidedText(opt.text, opt.textElideMode, textRect.width());
+    p->drawText(textRect, QStyle::visualAlignment(opt.direction, opt.displayAlignment) | Qt::TextSingleLine, shown);
+    p->restore();
+    if (opt.state & QStyle::State_HasFocus) {
+      QStyleOptionFocusRect focus;
+      focus.QStyleOption::operator=(opt);
+      focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, view);
+      focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+      focus.backgroundColor = opt.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+      style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
+    }
+    return true;
+  }
+
   TArrayBrowse* m_b;
+};
+
+// A header whose size the browse fixes: its size hint is that size, instead of measuring every
+// section's text each time the table lays itself out.
+class FixedSizeHeader : public QHeaderView {
+ public:
+  using QHeaderView::QHeaderView;
+  QSize sizeHint() const override {
+    if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight())
+      return QSize(length(), minimumHeight());
+    if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth()) return QSize(minimumWidth(), length());
+    return QHeaderView::sizeHint();
+  }
 };
 
 // The table with room for the filter bar between the column headers and the rows.
 class FilterTableView : public QTableView {
  public:
-  explicit FilterTableView(QWidget* parent) : QTableView(parent) {}
+  explicit FilterTableView(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new FixedSizeHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FixedSizeHeader(Qt::Vertical, this));
+  }
   QWidget* bar = nullptr;
 
  protected:
@@ -292,6 +340,9 @@ TArrayBrowse::TArrayBrowse(QWidget* parent, const QString& name)
       m_table(new FilterTableView(this)),
       m_filterBar(new QWidget(m_table)) {
   static_cast<FilterTableView*>(m_table)->bar = m_filterBar;
+  // Sizes fixed from the start, so that no layout before the first show measures the headers.
+  m_table->horizontalHeader()->setFixedHeight(m_headerHeight);
+  m_table->verticalHeader()->setFixedWidth(m_recSelWidth);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -378,6 +429,7 @@ Row TArrayBrowse::CurrentRow() const {
 
 void TArrayBrowse::rebuildView() {
   m_syncing = true;
+  const bool wasEmpty = m_view.isEmpty();
   m_view.clear();
   for (int i = 0; i < m_all.size(); ++i) {
     bool keep = true;
@@ -387,8 +439,14 @@ void TArrayBrowse::rebuildView() {
     }
     if (keep) m_view.append(i);
   }
-  m_resetPending = false;
-  m_model->reset();
+  // An empty browse that stays empty has nothing new to show: a reset would only lay out its
+  // headers again (screens clear their browse several times while they open).
+  if (wasEmpty && m_view.isEmpty()) {
+    if (m_resetPending && isVisible()) flushLayout();
+  } else {
+    m_resetPending = false;
+    m_model->reset();
+  }
   m_syncing = false;
 }
 
@@ -471,8 +529,11 @@ QString TArrayBrowse::Filter(int column) const {
 }
 
 void TArrayBrowse::columnChanged() {
-  m_model->headersChanged();
   applyLayout();
+  // Before the first show the header reads the columns when it is laid out; telling it of each
+  // change would lay it out once per column property set while the screen is built.
+  if (!isVisible()) return;
+  m_model->headersChanged();
   m_table->viewport()->update();
 }
 

@@ -233,6 +233,44 @@ TEST_F(SqliteEngineTest, ErrorsCarryNativeNumbers) {
   EXPECT_EQ(rows(QStringLiteral("select count(*) from u")), QStringList{QStringLiteral("1")});
 }
 
+// The same texts run again (kept prepared) after what changes between two runs of a statement:
+// other arguments, another table shape, a dropped and a created table, a failed run.
+TEST_F(SqliteEngineTest, StatementRunAgainSeesWhatChanged) {
+  ASSERT_TRUE(run(QStringLiteral("create table t (a int); insert into t values (1), (2)")).ok());
+  ASSERT_TRUE(run(QStringLiteral("create procedure Mayores @n int as select a from t where a > @n order by a")).ok());
+  struct Step {
+    const char* before;  // run first, untimed; may be empty
+    const char* statement;
+    const char* expected;  // rows joined with ";", or "error"
+  };
+  const Step steps[] = {
+      {"", "exec Mayores 0", "1;2"},
+      {"", "exec Mayores 1", "2"},  // the earlier argument is not kept
+      {"", "select * from t order by a", "1;2"},
+      {"alter table t add column b text default 'x'", "select * from t order by a", "1|x;2|x"},
+      {"insert into t values (3, 'y')", "exec Mayores 2", "3"},
+      {"drop table t", "select * from t order by a", "error"},
+      {"create table t (a int); insert into t values (7)", "select * from t order by a", "7"},
+      {"", "exec Mayores 0", "7"},
+      {"", "select abs(-9223372036854775807 - 1) from t", "error"},  // fails while it runs
+      {"", "select abs(-9223372036854775807 - 1) from t", "error"},
+  };
+  for (const Step& s : steps) {
+    if (*s.before) ASSERT_TRUE(run(QString::fromUtf8(s.before)).ok()) << s.before;
+    const QString statement = QString::fromUtf8(s.statement);
+    if (QByteArray(s.expected) == "error") {
+      EXPECT_FALSE(run(statement).ok()) << s.statement;
+      continue;
+    }
+    EXPECT_EQ(rows(statement).join(u';'), QString::fromUtf8(s.expected)) << s.before << " / " << s.statement;
+  }
+  // Closed with statements kept: the file opens again and answers.
+  engine.Close();
+  QList<DbError> errors;
+  ASSERT_TRUE(engine.Open(&errors));
+  EXPECT_EQ(rows(QStringLiteral("select * from t order by a")), QStringList{QStringLiteral("7")});
+}
+
 TEST(SqliteEngineOpen, UnusableFileIsReported) {
   ScopedWorkDir dir;
   QFile junk(dir.file(QStringLiteral("basura.db")));
