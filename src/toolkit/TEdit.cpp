@@ -30,11 +30,16 @@ TEdit::TEdit(QWidget* parent, const QString& name) : TControl(parent, name), m_l
   m_line->setObjectName(name + QStringLiteral(".editor"));
   m_line->setGeometry(rect());
   m_line->installEventFilter(this);
-  // The password mask is an asterisk, as the terminal has always shown it.
-  m_line->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
   setFocusProxy(m_line);
   setFocusPolicy(Qt::StrongFocus);
   connect(m_line, &QLineEdit::textEdited, this, [this] { OnChange(this); });
+}
+
+void TEdit::setPassword(bool on) {
+  m_line->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
+  // The password mask is an asterisk, as the terminal has always shown it. Only password edits
+  // carry the style sheet: a styled edit costs several times a plain one to polish and paint.
+  m_line->setStyleSheet(on ? QStringLiteral("lineedit-password-character: 42;") : QString());
 }
 
 QWidget* TEdit::Editor() const {

@@ -19,7 +19,7 @@ class TEdit : public TControl<TEdit, QWidget> {
   Property<QString> cText{[this] { return text(); }, [this](const QString& t) { setText(t); }};
   Property<int> nMaxLength{[this] { return m_maxLength; }, [this](const int& n) { m_maxLength = std::max(0, n); }};
   Property<bool> lPassword{[this] { return m_line->echoMode() == QLineEdit::Password; },
-                           [this](const bool& on) { m_line->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal); }};
+                           [this](const bool& on) { setPassword(on); }};
   Property<bool> lNumeric{[this] { return m_numeric; }, [this](const bool& on) { m_numeric = on; }};
   Property<QString> cPicture{[this] { return m_picture; }, [this](const QString& p) { m_picture = p; }};
   Property<bool> lAutoSelect{[this] { return m_autoSelect; }, [this](const bool& on) { m_autoSelect = on; }};
@@ -60,6 +60,7 @@ class TEdit : public TControl<TEdit, QWidget> {
   bool acceptTyped(const QString& typed) const;
   QString pictureFiltered(const QString& typed, int at) const;
   void setReadOnly(bool on);
+  void setPassword(bool on);
   void setMultiline(bool on);
 
   QLineEdit* m_line;
