@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
+#include "toolkit/TextMemo.h"
+
 namespace SqlDialect {
 
 namespace {
@@ -112,7 +114,9 @@ const QList<Rewrite>& Rewrites() {
   return table;
 }
 
-QString Translate(const QString& statement) {
+namespace {
+
+QString translateText(const QString& statement) {
   QList<Piece> parts = pieces(statement);
   QString out;
   out.reserve(statement.size() + 16);
@@ -141,6 +145,13 @@ QString Translate(const QString& statement) {
   return out;
 }
 
+}  // namespace
+
+QString Translate(const QString& statement) {
+  thread_local TextMemo<QString> translated(128);
+  return translated.Get(statement, translateText);
+}
+
 bool IsNoOp(const QString& statement) {
   static const QRegularExpression re(
       QStringLiteral(R"(^\s*(?:set\s+(?:nocount|ansi_nulls|ansi_padding|ansi_warnings|quoted_identifier|arithabort|)"
@@ -149,7 +160,9 @@ bool IsNoOp(const QString& statement) {
   return re.match(statement).hasMatch();
 }
 
-QString CodeOnly(const QString& statement) {
+namespace {
+
+QString codeOnlyText(const QString& statement) {
   QString out;
   out.reserve(statement.size());
   for (const Piece& p : pieces(statement)) {
@@ -157,6 +170,14 @@ QString CodeOnly(const QString& statement) {
     else out += QString(p.text.size(), u' ');
   }
   return out;
+}
+
+}  // namespace
+
+QString CodeOnly(const QString& statement) {
+  // Each statement is looked at as call, condition and drop: its code is split out once.
+  thread_local TextMemo<QString> code(128);
+  return code.Get(statement, codeOnlyText);
 }
 
 QStringList SplitStatements(const QString& batch) {

@@ -5,6 +5,7 @@
 
 #include "data/SqlDialect.h"
 #include "data/SqliteFunctions.h"
+#include "toolkit/TextMemo.h"
 
 namespace {
 
@@ -343,8 +344,12 @@ std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& 
   std::optional<ProcedureText::Definition> def;
   const int rc = sqlite3_step(st);
   if (rc == SQLITE_ROW) {
-    QString error;
-    def = ProcedureText::ParseCreate(columnValue(st, 0).toString(), &error);
+    // Every new connection reads the same definitions: each text is parsed once per thread.
+    thread_local TextMemo<std::optional<ProcedureText::Definition>> parsed(64);
+    def = parsed.Get(columnValue(st, 0).toString(), [](const QString& source) {
+      QString error;
+      return ProcedureText::ParseCreate(source, &error);
+    });
     if (def) m_cache.insert(key, *def);
   } else if (rc != SQLITE_DONE) {
     if (out) failSqlite(*out);
