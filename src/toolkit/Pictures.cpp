@@ -119,13 +119,22 @@ QString localPath(const QString& path) {
 }
 
 // Rendering a screen's picture costs several milliseconds (its texts most of all), so each
-// picture is drawn once per size and kept: the recently used ones up to about a dozen
-// screen backgrounds. A file's entry is keyed by its modification time and length as well,
-// so that a replaced logo is read again.
-constexpr int kCacheKilobytes = 32 * 1024;
+// picture is drawn once per size and kept: small ones (buttons, icons) up to 8 MB, and the last
+// window-size one drawn. A window keeps its own background while it is open, so the one kept
+// here only serves the next opening of the same screen; an earlier screen's background (the
+// login's, once the menu shows) is read again from the folder instead of staying resident.
+// A file's entry is keyed by its modification time and length as well, so that a replaced logo
+// is read again.
+constexpr int kSmallKilobytes = 8 * 1024;
+constexpr qint64 kLargeKilobytes = 512;
 
-QCache<QString, QPixmap>& rendered() {
-  static QCache<QString, QPixmap> cache(kCacheKilobytes);
+QCache<QString, QPixmap>& smallPictures() {
+  static QCache<QString, QPixmap> cache(kSmallKilobytes);
+  return cache;
+}
+
+QCache<QString, QPixmap>& lastLargePicture() {
+  static QCache<QString, QPixmap> cache(1);
   return cache;
 }
 
@@ -134,11 +143,13 @@ QString keyOf(const QString& source, const QSize& size) {
 }
 
 QPixmap remembered(const QString& key, const std::function<QPixmap()>& draw) {
-  if (const QPixmap* hit = rendered().object(key)) return *hit;
+  if (const QPixmap* hit = smallPictures().object(key)) return *hit;
+  if (const QPixmap* hit = lastLargePicture().object(key)) return *hit;
   QPixmap pm = draw();
   if (!pm.isNull()) {
     const qint64 kb = std::max<qint64>(1, qint64(pm.width()) * pm.height() * pm.depth() / 8 / 1024);
-    rendered().insert(key, new QPixmap(pm), int(std::min<qint64>(kb, kCacheKilobytes)));
+    if (kb >= kLargeKilobytes) lastLargePicture().insert(key, new QPixmap(pm), 1);
+    else smallPictures().insert(key, new QPixmap(pm), int(kb));
   }
   return pm;
 }
@@ -185,7 +196,9 @@ QSize NaturalSize(const QString& nameOrPath) {
 QString CacheFolder() { return cacheFolder(); }
 void SetCacheFolder(const QString& folder) {
   cacheFolder() = folder;
-  rendered().clear();  // as on a new start: the next load goes through the folder
+  // As on a new start: the next load goes through the folder.
+  smallPictures().clear();
+  lastLargePicture().clear();
 }
 
 QPixmap Load(const QString& nameOrPath, const QSize& size) {
