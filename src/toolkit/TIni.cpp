@@ -163,7 +163,10 @@ bool TIni::SetEntry(const QString& section, const QString& key, const QVariant& 
   }
 
   if (keyAt >= 0) {
-    t.lines[keyAt] = keyOf(t.lines[keyAt]) + u'=' + text;
+    const QString line = keyOf(t.lines[keyAt]) + u'=' + text;
+    // The file already says so: nothing to write (the start-up stores values it has just read).
+    if (t.lines[keyAt] == line) return true;
+    t.lines[keyAt] = line;
   } else if (sectionAt >= 0) {
     t.lines.insert(lastInSection + 1, key + u'=' + text);
   } else {

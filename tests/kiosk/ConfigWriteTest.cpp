@@ -64,12 +64,25 @@ TEST(ConfigWrite, AnInterruptedWriteLeavesTheFileAndAFinishedOneKeepsItsForm) {
 
 TEST(ConfigWrite, TheStartUpWriteCutOffKeepsTheConnectionSettings) {
   ScopedWorkDir dir;
-  const QByteArray config = "[CONFIG]\r\nSERVER=(local)\r\nBD=portal-demo.db\r\n[VARIABLES]\r\nTipo=E\r\nPDF=Si\r\n";
+  // Tipo is not yet the employee terminal's, so the start-up has to write it.
+  const QByteArray config = "[CONFIG]\r\nSERVER=(local)\r\nBD=portal-demo.db\r\n[VARIABLES]\r\nTipo=A\r\nPDF=Si\r\n";
   Kiosk::Touch(dir.file("config.ini"), config);
   FailingRename cut;
   qputenv("PORTAL_SALIR_TRAS_LOGIN", "1");
   PortalRun({QStringLiteral("portal-empleado")}, [] { return static_cast<TForm*>(nullptr); });
   qunsetenv("PORTAL_SALIR_TRAS_LOGIN");
   IdleLogout::Stop();
+  EXPECT_EQ(readAll(dir.file("config.ini")), config);
+}
+
+TEST(ConfigWrite, AValueTheFileAlreadyHoldsIsNotWrittenAgain) {
+  ScopedWorkDir dir;
+  const QByteArray config = "[CONFIG]\r\nSERVER=(local)\r\n[VARIABLES]\r\nTipo=E\r\n";
+  Kiosk::Touch(dir.file("config.ini"), config);
+  FailingRename cut;  // any write would fail
+  TIni ini(dir.file("config.ini"));
+  EXPECT_TRUE(ini.SetEntry("VARIABLES", "Tipo", "E"));
+  EXPECT_TRUE(ini.SetEntry("variables", "TIPO", " E "));
+  EXPECT_FALSE(ini.SetEntry("VARIABLES", "Tipo", "e"));
   EXPECT_EQ(readAll(dir.file("config.ini")), config);
 }
