@@ -44,11 +44,22 @@ QPixmap renderSvg(const QString& path, QSize size) {
 
 // A drawn picture on disk: a header naming the picture's source and size, then the pixels.
 struct CacheHeader {
-  char magic[8] = {'P', 'E', 'P', 'I', 'C', '0', '0', '1'};
+  char magic[8] = {'P', 'E', 'P', 'I', 'C', '0', '0', '2'};
   quint64 source = 0;  // hash of the SVG's bytes
   qint32 width = 0;
   qint32 height = 0;
+  qint32 opaque = 0;  // 1: kept without alpha, so a load needs no look at every pixel
+  qint32 reserved = 0;
 };
+
+bool everyPixelOpaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(line[x]) != 255) return false;
+  }
+  return true;
+}
 
 QString& cacheFolder() {
   static QString folder = [] {
@@ -77,21 +88,25 @@ QPixmap readCached(const QString& file, quint64 source, const QSize& size) {
   want.source = source;
   want.width = size.width();
   want.height = size.height();
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  if (image.isNull() || !in.open(QIODevice::ReadOnly) ||
-      in.size() != qint64(sizeof got) + image.sizeInBytes() ||
-      in.read(reinterpret_cast<char*>(&got), sizeof got) != qint64(sizeof got) || memcmp(&got, &want, sizeof got) != 0 ||
+  if (!in.open(QIODevice::ReadOnly) || in.read(reinterpret_cast<char*>(&got), sizeof got) != qint64(sizeof got))
+    return QPixmap();
+  want.opaque = got.opaque;
+  if (memcmp(&got, &want, sizeof got) != 0) return QPixmap();
+  QImage image(size, got.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull() || in.size() != qint64(sizeof got) + image.sizeInBytes() ||
       in.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
     return QPixmap();
   return QPixmap::fromImage(std::move(image));
 }
 
 void writeCached(const QString& file, quint64 source, const QPixmap& pm) {
-  const QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   CacheHeader header;
   header.source = source;
   header.width = image.width();
   header.height = image.height();
+  header.opaque = everyPixelOpaque(image) ? 1 : 0;
+  if (header.opaque) image = std::move(image).convertToFormat(QImage::Format_RGB32);
   QDir().mkpath(QFileInfo(file).path());
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return;

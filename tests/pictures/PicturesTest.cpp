@@ -234,7 +234,7 @@ TEST(PictureCache, ABackgroundDrawnOnceIsReadBackAsDrawnAndAFileThatDoesNotMatch
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }();
-  ASSERT_EQ(kept.size(), 24 + drawn.sizeInBytes());
+  ASSERT_EQ(kept.size(), 32 + drawn.sizeInBytes());  // header, then the pixels
 
   struct Spoil {
     const char* name;
