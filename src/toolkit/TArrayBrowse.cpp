@@ -576,6 +576,7 @@ void TArrayBrowse::flushLayout() {
   m_table->updateGeometry();
   static_cast<FilterTableView*>(m_table)->doItemsLayout();
   placeFilterBar();
+  m_model->headersChanged();  // column captions or alignments set while hidden
 }
 
 void TArrayBrowse::placeFilterBar() {
