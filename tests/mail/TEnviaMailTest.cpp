@@ -23,7 +23,7 @@ QByteArray readAll(const QString& path) {
   return file.readAll();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   file.open(QIODevice::WriteOnly);
   file.write(bytes);
@@ -68,7 +68,7 @@ TEST_F(MailSender, NewLeavesEveryFieldEmptyAndTheLogFileInPlace) {
   EXPECT_EQ(readAll(dir.file(QStringLiteral("EnvioMail.log"))), QByteArray());
 
   // An existing log is left as it is; Inicializa empties the configuration again.
-  writeFile(dir.file(QStringLiteral("EnvioMail.log")), "20240101 10:00:00 anterior\r\n");
+  writeBytes(dir.file(QStringLiteral("EnvioMail.log")), "20240101 10:00:00 anterior\r\n");
   mail.Mail = QStringLiteral("x@y.mx");
   mail.AddAttach(QStringLiteral("/tmp/a.pdf"));
   mail.Inicializa();
@@ -150,8 +150,8 @@ TEST_F(MailSender, SendsToEmployeeHumanResourcesAndSupervisorWithAttachments) {
   QByteArray pdf("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
   for (int i = 0; i < 20000; ++i) pdf += static_cast<char>((i * 7919) >> 3);
   const QByteArray xml = "<?xml version=\"1.0\"?><nomina empleado=\"NÚÑEZ\"/>";
-  writeFile(dir.file(QStringLiteral("TEMPrecibo.pdf")), pdf);
-  writeFile(dir.file(QStringLiteral("recibo.xml")), xml);
+  writeBytes(dir.file(QStringLiteral("TEMPrecibo.pdf")), pdf);
+  writeBytes(dir.file(QStringLiteral("recibo.xml")), xml);
   SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
 

@@ -51,11 +51,6 @@ QString Field(const QString& name) {
   return Exec("dpkg-deb", {"-f", Package().deb, name}).out.trimmed();
 }
 
-QString ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 }  // namespace
 
 TEST(Package, IsNamedForItsVersionAndDependsOnWhatTheProgramLoads) {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a command of the package's world (cpack, dpkg, the installed programs) and keeps what it
-// said, so a failing assertion shows it.
+// said, so a failing assertion shows it; and reads the files they leave.
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -33,4 +34,10 @@ inline Ran Exec(const QString& program, const QStringList& args, const QString& 
   r.err = QString::fromUtf8(p.readAllStandardError());
   if (finished && p.exitStatus() == QProcess::NormalExit) r.code = p.exitCode();
   return r;
+}
+
+// A text file's contents, empty when it cannot be read.
+inline QString ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }

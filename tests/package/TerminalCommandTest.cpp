@@ -14,11 +14,6 @@ namespace {
 
 const QString kCommand = BuildPaths::Source(QStringLiteral("/tools/portal-empleado-terminal"));
 
-QString ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 bool WriteFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

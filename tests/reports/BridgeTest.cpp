@@ -45,7 +45,7 @@ ResultSet Employee(const QString& name = QStringLiteral("MARÍA PEÑA"), bool re
   return rs;
 }
 
-ReportVariables Company(const QString& name = QStringLiteral("ACEROS DEL BAJÍO S.A. DE C.V.")) {
+ReportVariables CompanyVariables(const QString& name = QStringLiteral("ACEROS DEL BAJÍO S.A. DE C.V.")) {
   return {{"ZELK", "NombreE", Text::Quoted(name)}, {"ZELK", "Logo", "''"}};
 }
 
@@ -96,7 +96,7 @@ TEST_F(Bridge, FieldListNamesEachColumnWithItsPosition) {
 }
 
 TEST_F(Bridge, PreviewShowsThePreparedPagesModally) {
-  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, Company()));
+  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, CompanyVariables()));
   EXPECT_EQ(shown, QStringList{QStringLiteral("ReportPreview")});
   EXPECT_EQ(previewPages, 1);
   EXPECT_TRUE(MsgSeam::Taken().isEmpty());
@@ -111,7 +111,7 @@ TEST_F(Bridge, PreviewRunsARealModalLoop) {
       w->reject();
     }
   });
-  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, Company()));
+  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, CompanyVariables()));
   EXPECT_TRUE(sawPreview);
 }
 
@@ -163,7 +163,7 @@ TEST_F(Bridge, SilentExportWritesOneUpperCaseSpelledFile) {
   old.open(QIODevice::WriteOnly);
   old.write("old");
   old.close();
-  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, Company(), base));
+  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, CompanyVariables(), base));
   EXPECT_TRUE(shown.isEmpty());  // no window at all
   EXPECT_EQ(ArchivoPDF(base), base + QStringLiteral(".PDF"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("SolicitudVac1042.PDF")});
@@ -175,21 +175,21 @@ TEST_F(Bridge, SilentExportWritesOneUpperCaseSpelledFile) {
   EXPECT_TRUE(text.contains(QStringLiteral("Página 1 de 1")));
   // A second export with the same name overwrites the same file.
   ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(QStringLiteral("OTRO")), false,
-                                   Company(), base));
+                                   CompanyVariables(), base));
   EXPECT_TRUE(PdfText(base).contains(QStringLiteral("Empleado: 1042 OTRO")));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 TEST_F(Bridge, TemplateNamesMatchWithoutRegardToCase) {
   EXPECT_EQ(ReportTemplatePath(QStringLiteral("TARJETA.FR3")), QStringLiteral("FReports/Tarjeta.fr3"));
-  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("tarjeta.fr3"), {}, Employee(), false, Company(), dir.file("x")));
+  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("tarjeta.fr3"), {}, Employee(), false, CompanyVariables(), dir.file("x")));
   EXPECT_TRUE(QFileInfo::exists(dir.file("x.PDF")));
 }
 
 TEST_F(Bridge, PairsAreRegisteredUnderTheirAliases) {
   ResultSetDataSet data(Employee());
   ReportSource pairs({{QStringLiteral("Datos"), data}});
-  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, pairs, false, Company(), dir.file("p")));
+  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, pairs, false, CompanyVariables(), dir.file("p")));
   EXPECT_TRUE(PdfText(dir.file("p")).contains(QStringLiteral("1042 MARÍA PEÑA")));
 }
 
@@ -220,13 +220,13 @@ TEST_F(Bridge, ReorderedColumnsLeaveVisibleMarkers) {
   ASSERT_TRUE(engine.PrepareReport());
   EXPECT_TRUE(engine.Problems().contains(QStringLiteral("Nombre desconocido: CODIGO.001")));
   ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(QStringLiteral("X"), true), false,
-                                   Company(), dir.file("r")));
+                                   CompanyVariables(), dir.file("r")));
   EXPECT_TRUE(PdfText(dir.file("r")).contains(QStringLiteral("Empleado: ¿CODIGO.001? ¿NOMBRE.002?")));
 }
 
 TEST_F(Bridge, MissingTemplateAnsweredNoCancels) {
   MsgSeam::QueueAnswer(false);
-  EXPECT_FALSE(GeneraFastReports(QStringLiteral("NoExiste.fr3"), {}, Employee(), false, Company()));
+  EXPECT_FALSE(GeneraFastReports(QStringLiteral("NoExiste.fr3"), {}, Employee(), false, CompanyVariables()));
   const auto boxes = MsgSeam::Taken();
   ASSERT_EQ(boxes.size(), 2);
   EXPECT_EQ(boxes[0].kind, MsgKind::YesNo);
@@ -237,20 +237,20 @@ TEST_F(Bridge, MissingTemplateAnsweredNoCancels) {
   EXPECT_EQ(boxes[1].title, QStringLiteral("Atencion"));
   EXPECT_TRUE(shown.isEmpty());
   MsgSeam::QueueAnswer(false);
-  EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("NoExiste.fr3"), {}, Employee(), false, Company(), dir.file("n")));
+  EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("NoExiste.fr3"), {}, Employee(), false, CompanyVariables(), dir.file("n")));
   EXPECT_FALSE(QFileInfo::exists(dir.file("n.PDF")));
 }
 
 TEST_F(Bridge, MissingTemplateAnsweredYesOpensTheEditorAndWritesNoFile) {
   MsgSeam::QueueAnswer(true);
-  EXPECT_TRUE(GeneraFastReportsPDF(QStringLiteral("Nuevo.fr3"), {}, Employee(), false, Company(), dir.file("n")));
+  EXPECT_TRUE(GeneraFastReportsPDF(QStringLiteral("Nuevo.fr3"), {}, Employee(), false, CompanyVariables(), dir.file("n")));
   EXPECT_EQ(shown, QStringList{QStringLiteral("ReportDesigner")});
   EXPECT_EQ(designerText, ReportDesigner::NewTemplateText());
   EXPECT_FALSE(QFileInfo::exists(dir.file("n.PDF")));
 }
 
 TEST_F(Bridge, NoDataCancelsWithItsMessage) {
-  EXPECT_FALSE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, {}, false, Company()));
+  EXPECT_FALSE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, {}, false, CompanyVariables()));
   ASSERT_EQ(MsgSeam::Taken().size(), 1);
   EXPECT_EQ(MsgSeam::Taken()[0].kind, MsgKind::Stop);
   EXPECT_EQ(MsgSeam::Taken()[0].text, QStringLiteral("No paso datos a imprimir"));
@@ -259,7 +259,7 @@ TEST_F(Bridge, NoDataCancelsWithItsMessage) {
 }
 
 TEST_F(Bridge, DesignFlagOpensTheEditorOnTheTemplate) {
-  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), true, Company()));
+  EXPECT_TRUE(GeneraFastReports(QStringLiteral("Tarjeta.fr3"), {}, Employee(), true, CompanyVariables()));
   EXPECT_EQ(shown, QStringList{QStringLiteral("ReportDesigner")});
   EXPECT_EQ(designerText, QString::fromUtf8(kCard));
 }
@@ -300,18 +300,18 @@ TEST_F(Bridge, BadTemplatesAreReportedAndNothingIsWritten) {
   for (const auto& c : cases) {
     MsgSeam::Clear();
     PdfTools::WriteTemplate(QStringLiteral("Malo.fr3"), QString::fromUtf8(c.content));
-    EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("Malo.fr3"), {}, Employee(), false, Company(), dir.file("m")));
+    EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("Malo.fr3"), {}, Employee(), false, CompanyVariables(), dir.file("m")));
     EXPECT_FALSE(QFileInfo::exists(dir.file("m.PDF")));
     ASSERT_FALSE(MsgSeam::Taken().isEmpty()) << c.content;
     EXPECT_EQ(MsgSeam::Taken()[0].title, QStringLiteral("Error"));
     EXPECT_TRUE(MsgSeam::Taken()[0].text.startsWith(QString::fromUtf8(c.message))) << MsgSeam::Taken()[0].text.toStdString();
-    EXPECT_TRUE(GeneraFastReports(QStringLiteral("Malo.fr3"), {}, Employee(), false, Company()));
+    EXPECT_TRUE(GeneraFastReports(QStringLiteral("Malo.fr3"), {}, Employee(), false, CompanyVariables()));
   }
   EXPECT_TRUE(shown.isEmpty());  // no preview of a template that could not be read
 }
 
 TEST_F(Bridge, UnwritablePdfIsReportedAndAnswersFalse) {
-  EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, Company(),
+  EXPECT_FALSE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, Employee(), false, CompanyVariables(),
                                     dir.file("no/hay/carpeta")));
   ASSERT_EQ(MsgSeam::Taken().size(), 1);
   EXPECT_TRUE(MsgSeam::Taken()[0].text.startsWith(QStringLiteral("FRH/5  No se pudo escribir el archivo PDF")));
@@ -320,7 +320,7 @@ TEST_F(Bridge, UnwritablePdfIsReportedAndAnswersFalse) {
 
 TEST_F(Bridge, CallbackErrorsGoToTheEnginesBoxOnceAndTheRunGoesOn) {
   FailingDataSet data(Employee());
-  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, ReportSource(data), false, Company(), dir.file("e")));
+  ASSERT_TRUE(GeneraFastReportsPDF(QStringLiteral("Tarjeta.fr3"), {}, ReportSource(data), false, CompanyVariables(), dir.file("e")));
   ASSERT_EQ(MsgSeam::Taken().size(), 1);
   EXPECT_EQ(MsgSeam::Taken()[0].kind, MsgKind::Stop);
   EXPECT_EQ(MsgSeam::Taken()[0].title, QStringLiteral("Error"));

@@ -21,7 +21,6 @@ using Text::ToText;
 
 namespace {
 
-const QString kGuardada = QStringLiteral("Soliciud guardada y correo(s) electrónico(s) enviado.");
 const QString kRefusal = QStringLiteral("La solicitud ya no está pendiente de esta decisión");
 
 TSolicitarDetalle* entrada(Portal& p, int tipo, const QVariant& maximo) {

@@ -93,7 +93,6 @@ struct Recorrido {
   QString asunto, prefijo, titulo, cifra;    // mail subject, file prefix, form title, a figure of the form
 };
 
-const QString kGuardada = QStringLiteral("Soliciud guardada y correo(s) electrónico(s) enviado.");
 const QString kActualizada = QStringLiteral("Solicitud actualizada correctamente");
 const QString kRechazo = QStringLiteral("Rechazo guardado. Ya se ha enviado la notificacion al trabajador");
 

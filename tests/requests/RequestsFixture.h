@@ -28,6 +28,8 @@ inline const QString kAna = QStringLiteral("5");
 inline const QString kAnaClave = QStringLiteral("OIÑA900215AB3");
 inline const QString kAnaNombre = QStringLiteral("ANA SOFÍA ORTIZ ÑÍGUEZ");
 inline const QString kRh = QStringLiteral("rh@norte.demo.local");
+// The entry screen's answer once a request is filed.
+inline const QString kGuardada = QStringLiteral("Soliciud guardada y correo(s) electrónico(s) enviado.");
 
 struct Persona {
   QString codigo, clave;

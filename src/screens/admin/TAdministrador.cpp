@@ -23,7 +23,6 @@ const QString kGuardados = QStringLiteral("Datos guardados");
 const QString kNoGuardados = QStringLiteral("Los datos no pudieron ser guardados");
 const QString kTerminado = QStringLiteral("Proceso terminado");
 const QString kSinCambios = QStringLiteral("No pudieron realizarse los cambios.");
-const QString kSeleccioneRegistro = QStringLiteral("Debe seleccionar un registro a eliminar");
 
 // The terminal switches of [VARIABLES], in the order they are written.
 struct Switch {
@@ -74,6 +73,8 @@ TBtnBmp* button(QWidget* parent, const char* name, int x, int y, int w, int h, c
 }
 
 }  // namespace
+
+const QString TAdministrador::kSeleccioneRegistro = QStringLiteral("Debe seleccionar un registro a eliminar");
 
 void TAdministrador::CreateForm() {
   SetBounds(367, 101, 992, 691);

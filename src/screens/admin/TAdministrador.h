@@ -202,6 +202,9 @@ class TAdministrador : public TSessionForm {
   void MueveAprobador(int paso);
   QString cmbTipoSolicitud_text() const;
 
+  // Shown by both pages that delete a row (policies and flows) when none is selected.
+  static const QString kSeleccioneRegistro;
+
   mdlAdministracion m_adm;
   Rows m_empresas;
 };

@@ -19,7 +19,6 @@ namespace {
 
 const QString kSinFlujo = QStringLiteral("Debe agregar un flujo");
 const QString kSeleccioneFlujo = QStringLiteral("Seleccione un flujo");
-const QString kSeleccioneRegistro = QStringLiteral("Debe seleccionar un registro a eliminar");
 const QString kErrorProceso = QStringLiteral("Error en el proceso");
 
 TBtnBmp* flatButton(QWidget* parent, const char* name, int x, int y, int w, int h, const char* picture) {
