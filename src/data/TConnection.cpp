@@ -4,7 +4,7 @@
 #include "data/StatementJournal.h"
 
 namespace {
-const QString kChannel = QStringLiteral("CNX");
+const QString kConnectionChannel = QStringLiteral("CNX");
 }
 
 TConnection::TConnection(QString connectionString) : m_text(std::move(connectionString)) {}
@@ -19,7 +19,7 @@ bool TConnection::Open(QList<DbError>* errors) {
     if (!m_engine) found.append({QString(), 0, error});
   }
   const bool ok = m_engine && m_engine->Open(&found);
-  StatementJournal::Record({JournalEntry::Kind::Connect, kChannel, ConnectionTexts::Masked(m_text), ok,
+  StatementJournal::Record({JournalEntry::Kind::Connect, kConnectionChannel, ConnectionTexts::Masked(m_text), ok,
                             ok ? m_engine->Describe() : DescribeErrors(found)});
   if (errors) *errors << found;
   return ok;
@@ -28,7 +28,7 @@ bool TConnection::Open(QList<DbError>* errors) {
 void TConnection::Close() {
   if (!IsOpen()) return;
   m_engine->Close();
-  StatementJournal::Record({JournalEntry::Kind::Disconnect, kChannel, ConnectionTexts::Masked(m_text), true, QString()});
+  StatementJournal::Record({JournalEntry::Kind::Disconnect, kConnectionChannel, ConnectionTexts::Masked(m_text), true, QString()});
 }
 
 DbOutcome TConnection::Execute(const QString& statement, bool query) {
@@ -38,7 +38,7 @@ DbOutcome TConnection::Execute(const QString& statement, bool query) {
   QString outcome;
   if (!out.ok()) outcome = DescribeErrors(out.errors);
   else if (const DbResult* r = out.firstRowSet()) outcome = QStringLiteral("%1 filas").arg(r->set.rows.size());
-  StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kChannel, statement,
+  StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kConnectionChannel, statement,
                             out.ok(), outcome});
   return out;
 }

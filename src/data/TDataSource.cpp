@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kChannel = QStringLiteral("oAdo");
+const QString kDataSourceChannel = QStringLiteral("oAdo");
 
 QString outcomeText(const DbOutcome& out) {
   if (!out.ok()) return DescribeErrors(out.errors);
@@ -56,7 +56,7 @@ void TDataSource::SetConnected(bool connected) {
   }
   if (!lConnected()) return;
   m_engine->Close();
-  StatementJournal::Record({JournalEntry::Kind::Disconnect, kChannel, m_engine->Describe(), true, QString()});
+  StatementJournal::Record({JournalEntry::Kind::Disconnect, kDataSourceChannel, m_engine->Describe(), true, QString()});
 }
 
 bool TDataSource::openWith(const QString& text, QList<DbError>* errors) {
@@ -65,7 +65,7 @@ bool TDataSource::openWith(const QString& text, QList<DbError>* errors) {
   bool ok = false;
   if (!engine) errors->append({QString(), 0, error});
   else ok = engine->Open(errors);
-  StatementJournal::Record({JournalEntry::Kind::Connect, kChannel, ConnectionTexts::Masked(text), ok,
+  StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, ConnectionTexts::Masked(text), ok,
                             ok ? (engine ? engine->Describe() : QString()) : DescribeErrors(*errors)});
   if (ok) m_engine = std::move(engine);
   return ok;
@@ -75,7 +75,7 @@ bool TDataSource::open() {
   QList<DbError> errors;
   if (m_engineGiven) {
     const bool ok = m_engine->Open(&errors);
-    StatementJournal::Record({JournalEntry::Kind::Connect, kChannel, m_engine->Describe(), ok, DescribeErrors(errors)});
+    StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, m_engine->Describe(), ok, DescribeErrors(errors)});
     if (!ok) MsgAlert(AlertText(errors, QString()), AlertTitle());
     return ok;
   }
@@ -101,7 +101,7 @@ bool TDataSource::open() {
     if (!choice) {
       errors.append({QString(), 0,
                      QStringLiteral("No hay datos de conexión: revise la sección [CONFIG] de config.ini (AUTOWIN debe ser .T. o .F.).")});
-      StatementJournal::Record({JournalEntry::Kind::Connect, kChannel, QString(), false, DescribeErrors(errors)});
+      StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, QString(), false, DescribeErrors(errors)});
       MsgAlert(AlertText(errors, QString()), AlertTitle());
       return false;
     }
@@ -116,7 +116,7 @@ bool TDataSource::open() {
 
 bool TDataSource::runLogged(const QString& statement, bool query, DbOutcome* out) {
   *out = m_engine->Run(statement);
-  StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kChannel, statement,
+  StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kDataSourceChannel, statement,
                             out->ok(), outcomeText(*out)});
   if (!out->ok()) MsgAlert(AlertText(out->errors, statement), AlertTitle());
   return out->ok();
@@ -126,7 +126,7 @@ bool TDataSource::Execute(const QString& statement) {
   if (statement.isEmpty()) return false;
   if (!lConnected()) {
     const QList<DbError> closed{{QString(), 0, QStringLiteral("Connection closed")}};
-    StatementJournal::Record({JournalEntry::Kind::Statement, kChannel, statement, false, DescribeErrors(closed)});
+    StatementJournal::Record({JournalEntry::Kind::Statement, kDataSourceChannel, statement, false, DescribeErrors(closed)});
     MsgAlert(AlertText(closed, statement), AlertTitle());
     return false;
   }
@@ -139,7 +139,7 @@ ResultSet TDataSource::Query(const QString& statement, bool* ok) {
   if (statement.isEmpty()) return {};
   if (!lConnected()) SetConnected(true);
   if (!lConnected()) {
-    StatementJournal::Record({JournalEntry::Kind::Query, kChannel, statement, false, QStringLiteral("Connection closed")});
+    StatementJournal::Record({JournalEntry::Kind::Query, kDataSourceChannel, statement, false, QStringLiteral("Connection closed")});
     return {};
   }
   DbOutcome out;
