@@ -223,7 +223,9 @@ class DividerDelegate : public QStyledItemDelegate {
   bool paintPlainText(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    if (opt.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator)) return false;
+    if (opt.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator) ||
+        opt.text.contains(u'\n'))
+      return false;  // the style lays these out
     const QWidget* view = m_b->View();
     QStyle* style = view->style();
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, view);
