@@ -90,6 +90,23 @@ struct Fault {
   std::function<void(Session&)> heal;
 };
 
+// The database file overwritten with garbage; healed by writing back what it held (`saved`).
+Fault databaseOverwritten(QByteArray& saved) {
+  return {"database file overwritten",
+          [&saved](Session& s) {
+            QFile f(s.database());
+            if (!f.open(QIODevice::ReadWrite)) return false;
+            saved = f.readAll();
+            f.seek(0);
+            f.write(QByteArray(saved.size(), 'x'));
+            return true;
+          },
+          [&saved](Session& s) {
+            QFile f(s.database());
+            if (f.open(QIODevice::WriteOnly)) f.write(saved);
+          }};
+}
+
 struct Use {
   const char* name;
   std::function<void(TRecibos&)> act;
@@ -101,19 +118,7 @@ struct Use {
 TEST(FaultsWhileInUse, ReportedThenTheTerminalWorksAgain) {
   QByteArray saved;
   const QList<Fault> faults = {
-      {"database file overwritten",
-       [&](Session& s) {
-         QFile f(s.database());
-         if (!f.open(QIODevice::ReadWrite)) return false;
-         saved = f.readAll();
-         f.seek(0);
-         f.write(QByteArray(saved.size(), 'x'));
-         return true;
-       },
-       [&](Session& s) {
-         QFile f(s.database());
-         if (f.open(QIODevice::WriteOnly)) f.write(saved);
-       }},
+      databaseOverwritten(saved),
       {"mail server cuts the message",
        [](Session& s) {
          TestSmtp::Options cutting;
@@ -351,19 +356,7 @@ const ScreenUse kAdministratorSwitches{
 
 TEST(FaultsWhileInUse, DatabaseFileUnreadableBetweenOpeningAndSaving) {
   QByteArray saved;
-  const Fault fault{"database file overwritten",
-                    [&](Session& s) {
-                      QFile f(s.database());
-                      if (!f.open(QIODevice::ReadWrite)) return false;
-                      saved = f.readAll();
-                      f.seek(0);
-                      f.write(QByteArray(saved.size(), 'x'));
-                      return true;
-                    },
-                    [&](Session& s) {
-                      QFile f(s.database());
-                      if (f.open(QIODevice::WriteOnly)) f.write(saved);
-                    }};
+  const Fault fault = databaseOverwritten(saved);
   // SQLite's words: a page read from the overwritten file, or a file opened afresh.
   const QString malformed = QStringLiteral("Error 11: database disk image is malformed\r\n\r\nSentencia: %1");
   const QString notADatabase = QStringLiteral("Error 26: file is not a database\r\n\r\nSentencia: %1");
