@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
-#include "toolkit/TextMemo.h"
+#include "toolkit/BoundedMemo.h"
 
 namespace SqlDialect {
 
@@ -148,7 +148,7 @@ QString translateText(const QString& statement) {
 }  // namespace
 
 QString Translate(const QString& statement) {
-  thread_local TextMemo<QString> translated(128);
+  thread_local BoundedMemo<QString, QString> translated(128);
   return translated.Get(statement, translateText);
 }
 
@@ -176,7 +176,7 @@ QString codeOnlyText(const QString& statement) {
 
 QString CodeOnly(const QString& statement) {
   // Each statement is looked at as call, condition and drop: its code is split out once.
-  thread_local TextMemo<QString> code(128);
+  thread_local BoundedMemo<QString, QString> code(128);
   return code.Get(statement, codeOnlyText);
 }
 

@@ -5,7 +5,7 @@
 
 #include "data/SqlDialect.h"
 #include "data/SqliteFunctions.h"
-#include "toolkit/TextMemo.h"
+#include "toolkit/BoundedMemo.h"
 
 namespace {
 
@@ -345,7 +345,7 @@ std::optional<ProcedureText::Definition> SqliteEngine::procedure(const QString& 
   const int rc = sqlite3_step(st);
   if (rc == SQLITE_ROW) {
     // Every new connection reads the same definitions: each text is parsed once per thread.
-    thread_local TextMemo<std::optional<ProcedureText::Definition>> parsed(64);
+    thread_local BoundedMemo<QString, std::optional<ProcedureText::Definition>> parsed(64);
     def = parsed.Get(columnValue(st, 0).toString(), [](const QString& source) {
       QString error;
       return ProcedureText::ParseCreate(source, &error);

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include "toolkit/BoundedMemo.h"
+
 namespace {
 
 // One XML element with its attributes, text and children.
@@ -269,15 +271,14 @@ bool FromFile(const QString& path, ReportTemplate& out, QString& error) {
   }
   // Parsing costs more than reading: a template already read with the same bytes is reused
   // (its parsed form is never changed by a run).
-  static QHash<QByteArray, ReportTemplate> parsed;
+  static BoundedMemo<QByteArray, ReportTemplate> parsed(64);
   const QByteArray bytes = file.readAll();
-  if (auto it = parsed.constFind(bytes); it != parsed.constEnd()) {
-    out = *it;
+  if (const ReportTemplate* kept = parsed.Find(bytes)) {
+    out = *kept;
     return true;
   }
   if (!FromText(QString::fromUtf8(bytes), out, error)) return false;
-  if (parsed.size() >= 64) parsed.clear();
-  parsed.insert(bytes, out);
+  parsed.Keep(bytes, out);
   return true;
 }
 

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QPdfWriter>
 
+#include "toolkit/BoundedMemo.h"
+
 namespace {
 
 constexpr int kResolution = 1200;  // the resolution of our PDF files
@@ -27,7 +29,7 @@ QPaintDevice* PdfDevice() {
 struct FontEntry {
   QFont font;
   QFontMetricsF* metrics = nullptr;
-  QHash<QString, double> widths;  // in dots
+  BoundedMemo<QString, double> widths{20000};  // in dots
 };
 
 FontEntry& Entry(const QFont& font) {
@@ -37,7 +39,7 @@ FontEntry& Entry(const QFont& font) {
   if (last && last->font == font) return *last;
   const QString key = font.key();
   auto it = cache->find(key);
-  if (it == cache->end()) it = cache->insert(key, new FontEntry{font, new QFontMetricsF(font, PdfDevice()), {}});
+  if (it == cache->end()) it = cache->insert(key, new FontEntry{font, new QFontMetricsF(font, PdfDevice())});
   last = *it;
   return **it;
 }
@@ -46,11 +48,7 @@ const QFontMetricsF& Metrics(const QFont& font) { return *Entry(font).metrics; }
 
 double WidthDots(const QFont& font, const QString& text) {
   FontEntry& e = Entry(font);
-  if (auto it = e.widths.constFind(text); it != e.widths.constEnd()) return *it;
-  if (e.widths.size() >= 20000) e.widths.clear();
-  const double w = e.metrics->horizontalAdvance(text);
-  e.widths.insert(text, w);
-  return w;
+  return e.widths.Get(text, [&e](const QString& t) { return e.metrics->horizontalAdvance(t); });
 }
 
 QString ResolveFamily(const QString& wanted) {
