@@ -43,6 +43,10 @@ QIcon applicationIcon() {
 }  // namespace
 
 int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
+  // Each statement pattern is matched a few times per run: compiling it to machine code costs
+  // more than it saves, and keeps half a megabyte of the compiler resident. A value set outside
+  // still holds.
+  if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT")) qputenv("QT_ENABLE_REGEXP_JIT", "0");
   Application::SetTitle(kTitle);
   Application::SetIcon(applicationIcon());
   TFont::InstallSubstitutes();

@@ -8,10 +8,10 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -30,16 +30,13 @@ void warnOnce(const QString& name, const char* why) {
   qWarning("Imagen no disponible: %s (%s)", qPrintable(name), why);
 }
 
+// Through Qt's SVG image plugin, loaded the first time a picture has to be drawn: a start whose
+// pictures were all drawn before never loads the SVG module.
 QPixmap renderSvg(const QString& path, QSize size) {
-  QSvgRenderer svg(path);
-  if (!svg.isValid()) return QPixmap();
-  if (size.isEmpty()) size = svg.defaultSize();
-  if (size.isEmpty()) return QPixmap();
-  QPixmap pm(size);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  svg.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
-  return pm;
+  QImageReader svg(path, QByteArrayLiteral("svg"));
+  if (!size.isEmpty()) svg.setScaledSize(size);
+  const QImage image = svg.read();
+  return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 // A drawn picture on disk: a header naming the picture's source and size, then the pixels.
@@ -73,33 +70,64 @@ QString cacheFile(const QString& res, const QSize& size) {
   return QStringLiteral("%1/%2-%3x%4.argb").arg(cacheFolder(), QFileInfo(res).completeBaseName()).arg(size.width()).arg(size.height());
 }
 
-// FNV-1a of the SVG's bytes: the same on every machine, unlike qHash.
+// FNV-1a of the SVG as compiled in (compressed or not): the same for every run of one build,
+// unlike qHash, and read without unpacking the SVG.
 quint64 sourceHash(const QString& res) {
-  QFile f(res);
-  if (!f.open(QIODevice::ReadOnly)) return 0;
+  static QHash<QString, quint64> known;
+  if (const auto it = known.constFind(res); it != known.constEnd()) return *it;
+  const QResource compiled(res);
+  if (!compiled.isValid()) return 0;
   quint64 h = 14695981039346656037ULL;
-  for (const char c : f.readAll()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  const auto mix = [&h](uchar c) { h = (h ^ c) * 1099511628211ULL; };
+  mix(uchar(compiled.compressionAlgorithm()));
+  for (qint64 i = 0; i < compiled.size(); ++i) mix(compiled.data()[i]);
+  known.insert(res, h);
   return h;
+}
+
+// True when a file's header and length say it holds `source` drawn at `size`.
+bool holdsDrawing(const CacheHeader& got, qint64 fileSize, quint64 source, const QSize& size) {
+  CacheHeader want;
+  want.source = source;
+  want.width = size.width();
+  want.height = size.height();
+  want.opaque = got.opaque;
+  return memcmp(&got, &want, sizeof got) == 0 && (got.opaque == 0 || got.opaque == 1) &&
+         fileSize == qint64(sizeof got) + qint64(size.width()) * size.height() * 4;
+}
+
+QImage::Format formatOf(const CacheHeader& header) {
+  return header.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
 }
 
 QPixmap readCached(const QString& file, quint64 source, const QSize& size) {
   QFile in(file);
-  CacheHeader want, got;
-  want.source = source;
-  want.width = size.width();
-  want.height = size.height();
-  if (!in.open(QIODevice::ReadOnly) || in.read(reinterpret_cast<char*>(&got), sizeof got) != qint64(sizeof got))
+  CacheHeader got;
+  if (!in.open(QIODevice::ReadOnly) || in.read(reinterpret_cast<char*>(&got), sizeof got) != qint64(sizeof got) ||
+      !holdsDrawing(got, in.size(), source, size))
     return QPixmap();
-  want.opaque = got.opaque;
-  if (memcmp(&got, &want, sizeof got) != 0) return QPixmap();
-  QImage image(size, got.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-  if (image.isNull() || in.size() != qint64(sizeof got) + image.sizeInBytes() ||
-      in.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
+  QImage image(size, formatOf(got));
+  if (image.isNull() || in.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
     return QPixmap();
   return QPixmap::fromImage(std::move(image));
 }
 
-void writeCached(const QString& file, quint64 source, const QPixmap& pm) {
+// Draws the drawing kept in `file` straight from the mapped file: only the rows painted are
+// read, and none of it stays in the process once painted.
+bool drawFromFile(QPainter& p, const QRectF& target, const QString& file, quint64 source, const QSize& size) {
+  QFile in(file);
+  if (!in.open(QIODevice::ReadOnly) || in.size() < qint64(sizeof(CacheHeader))) return false;
+  const uchar* bytes = in.map(0, in.size());
+  if (!bytes) return false;
+  CacheHeader got;
+  memcpy(&got, bytes, sizeof got);
+  if (!holdsDrawing(got, in.size(), source, size)) return false;
+  const QImage image(bytes + sizeof got, size.width(), size.height(), size.width() * 4, formatOf(got));
+  p.drawImage(target, image);
+  return true;  // the file is unmapped when closed
+}
+
+bool writeCached(const QString& file, quint64 source, const QPixmap& pm) {
   QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   CacheHeader header;
   header.source = source;
@@ -109,10 +137,10 @@ void writeCached(const QString& file, quint64 source, const QPixmap& pm) {
   if (header.opaque) image = std::move(image).convertToFormat(QImage::Format_RGB32);
   QDir().mkpath(QFileInfo(file).path());
   QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return;
+  if (!out.open(QIODevice::WriteOnly)) return false;
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
   out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-  out.commit();
+  return out.commit();
 }
 
 // A compiled-in picture at a size: read when drawn before, otherwise drawn and kept.
@@ -134,12 +162,11 @@ QString localPath(const QString& path) {
 }
 
 // Rendering a screen's picture costs several milliseconds (its texts most of all), so each
-// picture is drawn once per size and kept: small ones (buttons, icons) up to 8 MB, and the last
-// window-size one drawn. A window keeps its own background while it is open, so the one kept
-// here only serves the next opening of the same screen; an earlier screen's background (the
-// login's, once the menu shows) is read again from the folder instead of staying resident.
-// A file's entry is keyed by its modification time and length as well, so that a replaced logo
-// is read again.
+// picture is drawn once per size and kept: small ones (buttons, icons) up to 8 MB. Window-size
+// ones are painted from their file in the folder (drawMapped), so an open window's background
+// is not held by the process; only where no folder can keep them are the last three drawn kept
+// here. A file's entry is keyed by its modification time and length as well, so that a
+// replaced logo is read again.
 constexpr int kSmallKilobytes = 8 * 1024;
 constexpr qint64 kLargeKilobytes = 512;
 
@@ -148,9 +175,19 @@ QCache<QString, QPixmap>& smallPictures() {
   return cache;
 }
 
-QCache<QString, QPixmap>& lastLargePicture() {
-  static QCache<QString, QPixmap> cache(1);
+// Three, so that a window with two such pictures does not draw them again at every paint.
+QCache<QString, QPixmap>& lastLargePictures() {
+  static QCache<QString, QPixmap> cache(3);
   return cache;
+}
+
+bool isLarge(const QSize& size) { return qint64(size.width()) * size.height() * 4 / 1024 >= kLargeKilobytes; }
+
+// Pictures whose drawing could not be kept in the folder (it cannot be written): these are
+// kept in memory instead of being drawn again at every paint.
+QSet<QString>& notInFolder() {
+  static QSet<QString> keys;
+  return keys;
 }
 
 QString keyOf(const QString& source, const QSize& size) {
@@ -159,11 +196,11 @@ QString keyOf(const QString& source, const QSize& size) {
 
 QPixmap remembered(const QString& key, const std::function<QPixmap()>& draw) {
   if (const QPixmap* hit = smallPictures().object(key)) return *hit;
-  if (const QPixmap* hit = lastLargePicture().object(key)) return *hit;
+  if (const QPixmap* hit = lastLargePictures().object(key)) return *hit;
   QPixmap pm = draw();
   if (!pm.isNull()) {
     const qint64 kb = std::max<qint64>(1, qint64(pm.width()) * pm.height() * pm.depth() / 8 / 1024);
-    if (kb >= kLargeKilobytes) lastLargePicture().insert(key, new QPixmap(pm), 1);
+    if (kb >= kLargeKilobytes) lastLargePictures().insert(key, new QPixmap(pm), 1);
     else smallPictures().insert(key, new QPixmap(pm), int(kb));
   }
   return pm;
@@ -180,6 +217,20 @@ bool isResource(const QString& res) {
   auto it = known.constFind(res);
   if (it == known.constEnd()) it = known.insert(res, QFileInfo::exists(res));
   return *it;
+}
+
+// A compiled-in window-size picture painted from its drawing in the folder, drawn there first
+// when missing or not matching. False when the folder cannot hold it.
+bool drawMapped(QPainter& p, const QRectF& target, const QString& res, const QSize& size) {
+  const QString key = keyOf(res, size);
+  if (cacheFolder().isEmpty() || notInFolder().contains(key)) return false;
+  const quint64 source = sourceHash(res);
+  const QString file = cacheFile(res, size);
+  if (drawFromFile(p, target, file, source, size)) return true;
+  const QPixmap drawn = renderSvg(res, size);
+  if (!drawn.isNull() && writeCached(file, source, drawn) && drawFromFile(p, target, file, source, size)) return true;
+  notInFolder().insert(key);
+  return false;
 }
 
 }  // namespace
@@ -201,7 +252,7 @@ QSize NaturalSize(const QString& nameOrPath) {
   if (isResource(res)) {
     static QHash<QString, QSize> sizes;
     auto it = sizes.constFind(res);
-    if (it == sizes.constEnd()) it = sizes.insert(res, QSvgRenderer(res).defaultSize());
+    if (it == sizes.constEnd()) it = sizes.insert(res, QImageReader(res, QByteArrayLiteral("svg")).size());
     return *it;
   }
   QImageReader reader(localPath(nameOrPath));
@@ -213,7 +264,15 @@ void SetCacheFolder(const QString& folder) {
   cacheFolder() = folder;
   // As on a new start: the next load goes through the folder.
   smallPictures().clear();
-  lastLargePicture().clear();
+  lastLargePictures().clear();
+  notInFolder().clear();
+}
+
+void Draw(QPainter& p, const QRectF& target, const QString& nameOrPath, const QSize& size) {
+  const QString res = ResourcePath(nameOrPath);
+  if (isLarge(size) && isResource(res) && drawMapped(p, target, res, size)) return;
+  const QPixmap pm = Load(nameOrPath, size);
+  if (!pm.isNull()) p.drawPixmap(target, pm, QRectF(pm.rect()));
 }
 
 QPixmap Load(const QString& nameOrPath, const QSize& size) {

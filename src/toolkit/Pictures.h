@@ -1,7 +1,9 @@
 #pragma once
 // Pictures of screens and buttons: resource names matched without regard to case, drawn
 // from the SVGs compiled in under ":/pictures/"; file paths (logos, signatures) load as files.
+#include <QPainter>
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -11,6 +13,11 @@ namespace Pictures {
 // file gives a null pixmap and one warning line per name. Drawn pictures are kept for the
 // next caller (a file until it changes on disk).
 QPixmap Load(const QString& nameOrPath, const QSize& size = QSize());
+
+// Paints the picture drawn at `size` pixels into `target`, as Load would give it. A compiled-in
+// window-size picture is painted from its drawing in the cache folder, read for each paint
+// rather than held in memory while its window shows.
+void Draw(QPainter& p, const QRectF& target, const QString& nameOrPath, const QSize& size);
 
 // True when the name is a compiled-in picture or an existing image file.
 bool Exists(const QString& nameOrPath);

@@ -41,7 +41,6 @@ TForm::TForm(QWidget* parent)
       oBkgnd([this] { return m_bkgnd; },
              [this](const QString& name) {
                m_bkgnd = name;
-               m_bkgndCache = QPixmap();
                update();
              }),
       oIcon([this] { return windowIcon(); }, [this](const QIcon& i) { setWindowIcon(i); }),
@@ -216,12 +215,8 @@ void TForm::changeEvent(QEvent* event) {
 
 void TForm::paintEvent(QPaintEvent* event) {
   if (m_bkgnd.isEmpty()) return QWidget::paintEvent(event);
-  if (m_bkgndCache.isNull() || m_bkgndCache.size() != size() * devicePixelRatioF()) {
-    m_bkgndCache = Pictures::Load(m_bkgnd, size() * devicePixelRatioF());
-    m_bkgndCache.setDevicePixelRatio(devicePixelRatioF());
-  }
   QPainter p(this);
-  if (!m_bkgndCache.isNull()) p.drawPixmap(rect(), m_bkgndCache);
+  Pictures::Draw(p, rect(), m_bkgnd, size() * devicePixelRatioF());
 }
 
 void TForm::SetModalHook(ModalHook hook) { modalHook() = std::move(hook); }

@@ -128,7 +128,6 @@ class TForm : public QWidget {
   bool m_maxBox = false;
   int m_borderStyle = 1;
   QString m_bkgnd;
-  QPixmap m_bkgndCache;
   QSize m_clientSize;
   QEventLoop* m_loop = nullptr;
 };

@@ -15,13 +15,13 @@ class TImage : public TControl<TImage, QWidget> {
   Property<bool> lStretch{[this] { return m_stretch; },
                           [this](const bool& on) {
                             m_stretch = on;
-                            m_cache = QPixmap();
+                            m_natural = QPixmap();
                             update();
                           }};
 
   void LoadImage(const QString& nameOrPath) {
     m_name = nameOrPath;
-    m_cache = QPixmap();
+    m_natural = QPixmap();
     update();
   }
   bool HasPicture() const;
@@ -31,6 +31,6 @@ class TImage : public TControl<TImage, QWidget> {
 
  private:
   QString m_name;
-  QPixmap m_cache;
+  QPixmap m_natural;  // the picture at its own size, when not fitted
   bool m_stretch = true;
 };

@@ -252,24 +252,37 @@ TEST(PictureCache, ABackgroundDrawnOnceIsReadBackAsDrawnAndAFileThatDoesNotMatch
       {"another size's header", otherSize},
       {"not a drawing at all", QByteArray(kept.size(), 'x')},
   };
+  // A window paints it from the file; what it paints is what Load gives.
+  const auto painted = [&] {
+    QImage window(size, QImage::Format_ARGB32_Premultiplied);
+    window.fill(Qt::transparent);
+    QPainter p(&window);
+    Pictures::Draw(p, QRectF(QPointF(0, 0), QSizeF(size)), name, size);
+    return window;
+  };
   for (const Spoil& s : spoils) {
-    SCOPED_TRACE(s.name);
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(s.bytes);
-    f.close();
-    Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos")));  // a new start
-    EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
-    QFile again(file);
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), kept);  // drawn again and kept again
+    for (const bool paint : {false, true}) {
+      SCOPED_TRACE(std::string(s.name) + (paint ? ", painted" : ", loaded"));
+      QFile f(file);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(s.bytes);
+      f.close();
+      Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos")));  // a new start
+      EXPECT_EQ(paint ? painted() : Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                drawn);
+      QFile again(file);
+      ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+      EXPECT_EQ(again.readAll(), kept);  // drawn again and kept again
+    }
   }
 
-  // Nowhere to keep them: still drawn.
+  // Nowhere to keep them: still drawn, and painted.
   Pictures::SetCacheFolder(dir.filePath(QStringLiteral("dibujos/imagenloginmayusculasnumeros-1017x698.argb/no")));
   EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+  EXPECT_EQ(painted(), drawn);
   Pictures::SetCacheFolder(QString());
   EXPECT_EQ(Pictures::Load(name, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+  EXPECT_EQ(painted(), drawn);
   EXPECT_EQ(QDir(dir.filePath(QStringLiteral("dibujos"))).entryList(QDir::Files).size(), 1);
   Pictures::SetCacheFolder(before);
 }
