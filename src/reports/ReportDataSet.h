@@ -1,5 +1,6 @@
 #pragma once
 // What the report engine needs from a data set: its columns and a row cursor.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -33,4 +34,5 @@ class ResultSetDataSet : public ReportDataSet {
  private:
   ResultSet m_rows;
   qsizetype m_pos = 0;
+  mutable QHash<QString, int> m_columnOf;  // name as asked -> 1-based column, 0: none
 };

@@ -8,14 +8,20 @@ namespace ReportFormat {
 
 QString Number(double value, int decimals) {
   decimals = std::clamp(decimals, 0, 6);
-  const bool negative = value < 0;
-  QString digits = QString::number(std::fabs(value), 'f', decimals);
-  QString whole = digits.section(u'.', 0, 0);
-  const QString fraction = decimals > 0 ? digits.section(u'.', 1, 1) : QString();
-  for (qsizetype i = whole.size() - 3; i > 0; i -= 3) whole.insert(i, u',');
-  QString text = fraction.isEmpty() ? whole : whole + u'.' + fraction;
-  const bool allZero = text.count(u'0') + text.count(u',') + text.count(u'.') == text.size();
-  return negative && !allZero ? u'-' + text : text;
+  const QString digits = QString::number(std::fabs(value), 'f', decimals);
+  qsizetype point = digits.indexOf(u'.');
+  if (point < 0) point = digits.size();
+  // One pass: thousands separators in the whole part, and whether any digit is not zero.
+  QString text;
+  text.reserve(digits.size() + point / 3 + 1);
+  bool allZero = true;
+  for (qsizetype i = 0; i < digits.size(); ++i) {
+    if (i > 0 && i < point && (point - i) % 3 == 0) text += u',';
+    const QChar c = digits[i];
+    text += c;
+    if (c != u'0' && c != u'.') allZero = false;
+  }
+  return value < 0 && !allZero ? u'-' + text : text;
 }
 
 QString Money(double value) {

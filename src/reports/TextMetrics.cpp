@@ -73,6 +73,16 @@ QString ResolveFamily(const QString& wanted) {
 namespace TextMetrics {
 
 QFont MakeFont(const QString& family, double points, bool bold, bool italic, bool underline) {
+  // A band's texts mostly share one font: building it again costs a family lookup each time.
+  struct Made {
+    QString family;
+    double points = -1;
+    int style = -1;
+    QFont font;
+  };
+  static Made last;
+  const int style = (bold ? 1 : 0) | (italic ? 2 : 0) | (underline ? 4 : 0);
+  if (last.style == style && last.points == points && last.family == family) return last.font;
   QFont font(ResolveFamily(family.isEmpty() ? QStringLiteral("Liberation Sans") : family));
   font.setPointSizeF(points > 0 ? points : 9);
   font.setBold(bold);
@@ -80,6 +90,7 @@ QFont MakeFont(const QString& family, double points, bool bold, bool italic, boo
   font.setUnderline(underline);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setKerning(false);
+  last = Made{family, points, style, font};
   return font;
 }
 
@@ -89,8 +100,12 @@ double AscentMm(const QFont& font) { return Metrics(font).ascent() * kMmPerDot; 
 
 QStringList BreakLines(const QFont& font, const QString& text, double widthMm, bool wrap) {
   QStringList lines;
-  const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                     .replace(u'\r', u'\n').split(u'\n');
+  // Most texts are one line that fits: no splitting, one width at most.
+  const bool oneParagraph = !text.contains(u'\n') && !text.contains(u'\r');
+  if (oneParagraph && (!wrap || WidthMm(font, text) <= widthMm)) return {text};
+  const QStringList paragraphs = oneParagraph ? QStringList{text}
+                                              : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                                    .replace(u'\r', u'\n').split(u'\n');
   for (const QString& paragraph : paragraphs) {
     if (!wrap || WidthMm(font, paragraph) <= widthMm) {
       lines << paragraph;

@@ -101,8 +101,19 @@ TEST(Expressions, FieldValuesAreNeverParsed) {
 }
 
 TEST(Formatting, MexicanSeparatorsAndDates) {
-  EXPECT_EQ(ReportFormat::Number(0.005, 2), QStringLiteral("0.01"));
-  EXPECT_EQ(ReportFormat::Number(999999.999, 2), QStringLiteral("1,000,000.00"));
+  struct Case {
+    double value;
+    int decimals;
+    const char* shown;
+  };
+  const Case numbers[] = {
+      {0.005, 2, "0.01"},          {999999.999, 2, "1,000,000.00"}, {-1234.5, 1, "-1,234.5"},
+      {1234567, 0, "1,234,567"},   {123, 0, "123"},                 {100, 2, "100.00"},
+      {-0.001, 2, "0.00"},         {-0.0, 0, "0"},                  {-12345678.25, 2, "-12,345,678.25"},
+      {1000, 9, "1,000.000000"},
+  };
+  for (const Case& c : numbers)
+    EXPECT_EQ(ReportFormat::Number(c.value, c.decimals), QString::fromLatin1(c.shown)) << c.value << " " << c.decimals;
   EXPECT_EQ(ReportFormat::Money(1500), QStringLiteral("$1,500.00"));
   EXPECT_EQ(ReportFormat::Date(QDate(2026, 12, 8)), QStringLiteral("08/12/2026"));
   EXPECT_EQ(ReportFormat::Date(QStringLiteral("no es fecha")), QStringLiteral("no es fecha"));
