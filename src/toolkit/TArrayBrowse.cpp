@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <numeric>
+#include <vector>
 
+#include "toolkit/BoundedMemo.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TextUtil.h"
 
@@ -181,6 +186,53 @@ class ArrayModel : public QAbstractTableModel {
   TArrayBrowse* m_b;
 };
 
+// Cell texts laid out once: a listing shows the same texts screen after screen, and laying a
+// text out costs more than drawing its glyphs. Per font, bounded.
+namespace {
+namespace CellText {
+
+struct Prepared {
+  QStaticText text;
+  qreal width = 0;
+  qreal height = 0;
+};
+
+Prepared prepare(const QFont& font, const QString& text) {
+  Prepared prepared;
+  prepared.text.setTextFormat(Qt::PlainText);
+  prepared.text.setPerformanceHint(QStaticText::AggressiveCaching);
+  prepared.text.setText(text);
+  prepared.text.prepare(QTransform(), font);
+  const QFontMetricsF metrics(font);
+  prepared.width = metrics.horizontalAdvance(text);
+  prepared.height = metrics.ascent() + metrics.descent();
+  return prepared;
+}
+
+const Prepared& Get(const QFont& font, const QString& text) {
+  struct PerFont {
+    QFont font;
+    BoundedMemo<QString, Prepared> texts{4000};
+  };
+  static std::vector<std::unique_ptr<PerFont>> fonts;
+  static PerFont* last = nullptr;
+  if (!last || !(last->font == font)) {
+    last = nullptr;
+    for (const auto& f : fonts)
+      if (f->font == font) last = f.get();
+    if (!last) {
+      if (fonts.size() >= 16) fonts.erase(fonts.begin());
+      fonts.push_back(std::make_unique<PerFont>());
+      fonts.back()->font = font;
+      last = fonts.back().get();
+    }
+  }
+  return last->texts.Get(text, [&font](const QString& t) { return prepare(font, t); });
+}
+
+}  // namespace CellText
+}  // namespace
+
 // Draws cells, then the row and column dividers of the chosen styles; centres image-only cells.
 class DividerDelegate : public QStyledItemDelegate {
  public:
@@ -223,23 +275,36 @@ class DividerDelegate : public QStyledItemDelegate {
   bool paintPlainText(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
+    // The model gives line breaks as line separators.
     if (opt.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator) ||
-        opt.text.contains(u'\n'))
+        opt.text.contains(QChar::LineSeparator) || opt.text.contains(u'\n'))
       return false;  // the style lays these out
     const QWidget* view = m_b->View();
     QStyle* style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+    const Qt::Alignment align = QStyle::visualAlignment(opt.direction, opt.displayAlignment);
+    const CellText::Prepared& cell = CellText::Get(opt.font, opt.text);
+    if (cell.width > textRect.width()) return false;  // elided by the style
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, view);
     const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (opt.state & QStyle::State_Active)  ? QPalette::Normal
                                                                              : QPalette::Inactive;
     const bool selected = opt.state & QStyle::State_Selected;
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
     p->save();
     p->setFont(opt.font);
     p->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    const QString shown = opt.fontMetrics.elidedText(opt.text, opt.textElideMode, textRect.width());
-    p->drawText(textRect, QStyle::visualAlignment(opt.direction, opt.displayAlignment) | Qt::TextSingleLine, shown);
+    // Placed where the style places a line: its box (the whole width, whole pixels high) aligned
+    // in the text rectangle, and the text aligned along the line.
+    const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
+                                           QSize(textRect.width(), int(std::ceil(cell.height))), textRect);
+    // Centred in the layout's 1/64 pixel units, as it halves them (its glyphs may still round
+    // to the next pixel where the style's do not).
+    const qint64 free = qint64(line.width()) * 64 - qRound64(cell.width * 64);
+    qreal x = line.left();
+    if (align & Qt::AlignRight) x += free / 64.0;
+    else if (align & Qt::AlignHCenter) x += double(free / 2) / 64.0;
+    p->drawStaticText(QPointF(x, line.top()), cell.text);
     p->restore();
     if (opt.state & QStyle::State_HasFocus) {
       QStyleOptionFocusRect focus;

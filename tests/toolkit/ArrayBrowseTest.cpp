@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include "support/QtPrinters.h"
 #include "toolkit/Controls.h"
@@ -135,6 +137,78 @@ TEST_F(GridFixture, FilterBarFiltersTheRowsShown) {
   grid->SetFilter(2, QString());
   EXPECT_EQ(grid->Len(), 3);
   EXPECT_EQ(grid->nArrayAt(), 1);
+}
+
+// Where a cell's ink lies: the pixels that differ from its corner's.
+QRect inkBox(const QImage& cell) {
+  QRect box;
+  for (int y = 0; y < cell.height(); ++y)
+    for (int x = 0; x < cell.width(); ++x)
+      if (cell.pixel(x, y) != cell.pixel(0, 0)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+// Text cells are drawn without the style's item layout, from texts laid out once: what shows
+// must be what the style would draw, whole, elided, aligned or selected, the first time and
+// again from the kept layouts. A centred text may fall half a pixel apart.
+TEST_F(GridFixture, TextCellsShowWhatTheStyleWouldDraw) {
+  struct Case {
+    const char* name;
+    int alignment;  // column code: 0 left, 2 right, 6 centre
+    int width;
+    QString text;
+  };
+  const Case cases[] = {
+      {"fits, left", 0, 279, QStringLiteral("JUAN CARLOS GARCÍA LÓPEZ")},
+      {"fits, right", 2, 279, QStringLiteral("1,234.50")},
+      {"fits, centre", 6, 279, QStringLiteral("15/01/2026")},
+      {"elided", 0, 60, QStringLiteral("NÓMINA QUINCENAL ORDINARIA")},
+      {"elided, right", 2, 45, QStringLiteral("1,234,567.89")},
+      {"empty", 0, 90, QString()},
+      {"two lines", 0, 279, QStringLiteral("primera\nsegunda")},
+  };
+  form.show();
+  QAbstractItemView* view = grid->View();
+  QStyledItemDelegate styled;
+  for (const Case& c : cases) {
+    grid->Column(2)->nAlignment = c.alignment;
+    grid->Column(2)->nWidth = c.width;
+    grid->SetArray(Rows{Row{1, c.text, 2.0}, Row{2, c.text, 3.0}});
+    for (const bool selected : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (selected ? ", selected" : ""));
+      const QModelIndex index = view->model()->index(selected ? 0 : 1, 1);
+      QStyleOptionViewItem option;
+      option.initFrom(view);
+      option.widget = view;
+      option.rect = QRect(QPoint(0, 0), view->visualRect(index).size());
+      option.state |= QStyle::State_Active;
+      if (selected) option.state |= QStyle::State_Selected;
+      option.textElideMode = view->textElideMode();
+      // On a pixmap, whose resolution is the screen's, as on the view.
+      const auto paint = [&](QAbstractItemDelegate* delegate) {
+        QPixmap cell(option.rect.size());
+        cell.fill(Qt::white);
+        QPainter p(&cell);
+        delegate->paint(&p, option, index);
+        p.end();
+        return cell.toImage();
+      };
+      const QImage byStyle = paint(&styled);
+      for (const char* when : {"first", "from the kept layout"}) {
+        SCOPED_TRACE(when);
+        const QImage own = paint(view->itemDelegate());
+        if (c.alignment != 6) {
+          EXPECT_TRUE(own == byStyle);
+          continue;
+        }
+        const QRect a = inkBox(own), b = inkBox(byStyle);
+        EXPECT_EQ(a.top(), b.top());
+        EXPECT_EQ(a.bottom(), b.bottom());
+        EXPECT_LE(std::abs(a.left() - b.left()), 1);
+        EXPECT_LE(std::abs(a.right() - b.right()), 1);
+      }
+    }
+  }
 }
 
 TEST(ColumnAlignment, CodesOfTheScreens) {
