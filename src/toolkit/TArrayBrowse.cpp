@@ -209,11 +209,13 @@ Prepared prepare(const QFont& font, const QString& text) {
   return prepared;
 }
 
-const Prepared& Get(const QFont& font, const QString& text) {
-  struct PerFont {
-    QFont font;
-    BoundedMemo<QString, Prepared> texts{4000};
-  };
+struct PerFont {
+  QFont font;
+  BoundedMemo<QString, Prepared> texts{4000};
+  BoundedMemo<QString, Prepared> elided{1000};  // keyed by width and text
+};
+
+PerFont& ofFont(const QFont& font) {
   static std::vector<std::unique_ptr<PerFont>> fonts;
   static PerFont* last = nullptr;
   if (!last || !(last->font == font)) {
@@ -227,7 +229,18 @@ const Prepared& Get(const QFont& font, const QString& text) {
       last = fonts.back().get();
     }
   }
-  return last->texts.Get(text, [&font](const QString& t) { return prepare(font, t); });
+  return *last;
+}
+
+const Prepared& Get(const QFont& font, const QString& text) {
+  return ofFont(font).texts.Get(text, [&font](const QString& t) { return prepare(font, t); });
+}
+
+// The text cut at its end to fit `width`, with an ellipsis.
+const Prepared& Elided(const QFont& font, const QString& text, int width) {
+  return ofFont(font).elided.Get(QString::number(width) + u'|' + text, [&](const QString&) {
+    return prepare(font, QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+  });
 }
 
 }  // namespace CellText
@@ -284,8 +297,12 @@ class DividerDelegate : public QStyledItemDelegate {
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
     const Qt::Alignment align = QStyle::visualAlignment(opt.direction, opt.displayAlignment);
-    const CellText::Prepared& cell = CellText::Get(opt.font, opt.text);
-    if (cell.width > textRect.width()) return false;  // elided by the style
+    const CellText::Prepared* cell = &CellText::Get(opt.font, opt.text);
+    if (cell->width > textRect.width()) {
+      // Too wide: shown cut, from its start (elided otherwise, or aligned elsewhere, by the style).
+      if (opt.textElideMode != Qt::ElideRight || !(align & Qt::AlignLeft)) return false;
+      cell = &CellText::Elided(opt.font, opt.text, textRect.width());
+    }
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, view);
     const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (opt.state & QStyle::State_Active)  ? QPalette::Normal
@@ -297,14 +314,14 @@ class DividerDelegate : public QStyledItemDelegate {
     // Placed where the style places a line: its box (the whole width, whole pixels high) aligned
     // in the text rectangle, and the text aligned along the line.
     const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
-                                           QSize(textRect.width(), int(std::ceil(cell.height))), textRect);
+                                           QSize(textRect.width(), int(std::ceil(cell->height))), textRect);
     // Centred in the layout's 1/64 pixel units, as it halves them (its glyphs may still round
     // to the next pixel where the style's do not).
-    const qint64 free = qint64(line.width()) * 64 - qRound64(cell.width * 64);
+    const qint64 free = qint64(line.width()) * 64 - qRound64(cell->width * 64);
     qreal x = line.left();
     if (align & Qt::AlignRight) x += free / 64.0;
     else if (align & Qt::AlignHCenter) x += double(free / 2) / 64.0;
-    p->drawStaticText(QPointF(x, line.top()), cell.text);
+    p->drawStaticText(QPointF(x, line.top()), cell->text);
     p->restore();
     if (opt.state & QStyle::State_HasFocus) {
       QStyleOptionFocusRect focus;
