@@ -1,11 +1,12 @@
 #pragma once
 // Pictures of screens and buttons: resource names matched without regard to case, drawn
 // from the SVGs compiled in under ":/pictures/"; file paths (logos, signatures) load as files.
-#include <QPainter>
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace Pictures {
 

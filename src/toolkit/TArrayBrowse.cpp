@@ -187,7 +187,8 @@ class ArrayModel : public QAbstractTableModel {
 };
 
 // Cell texts laid out once: a listing shows the same texts screen after screen, and laying a
-// text out costs more than drawing its glyphs. Per font, bounded.
+// text out costs more than drawing its glyphs. Per font, bounded (a laid-out text keeps its
+// glyphs and their positions: a few hundred bytes).
 namespace {
 namespace CellText {
 
@@ -200,7 +201,6 @@ struct Prepared {
 Prepared prepare(const QFont& font, const QString& text) {
   Prepared prepared;
   prepared.text.setTextFormat(Qt::PlainText);
-  prepared.text.setPerformanceHint(QStaticText::AggressiveCaching);
   prepared.text.setText(text);
   prepared.text.prepare(QTransform(), font);
   const QFontMetricsF metrics(font);
@@ -211,8 +211,8 @@ Prepared prepare(const QFont& font, const QString& text) {
 
 struct PerFont {
   QFont font;
-  BoundedMemo<QString, Prepared> texts{4000};
-  BoundedMemo<QString, Prepared> elided{1000};  // keyed by width and text
+  BoundedMemo<QString, Prepared> texts{2000};
+  BoundedMemo<QString, Prepared> elided{500};  // keyed by width and text
 };
 
 PerFont& ofFont(const QFont& font) {
@@ -223,7 +223,7 @@ PerFont& ofFont(const QFont& font) {
     for (const auto& f : fonts)
       if (f->font == font) last = f.get();
     if (!last) {
-      if (fonts.size() >= 16) fonts.erase(fonts.begin());
+      if (fonts.size() >= 8) fonts.erase(fonts.begin());
       fonts.push_back(std::make_unique<PerFont>());
       fonts.back()->font = font;
       last = fonts.back().get();
