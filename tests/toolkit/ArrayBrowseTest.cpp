@@ -139,6 +139,8 @@ TEST_F(GridFixture, FilterBarFiltersTheRowsShown) {
   EXPECT_EQ(grid->nArrayAt(), 1);
 }
 
+namespace {
+
 // Where a cell's ink lies: the pixels that differ from its corner's.
 QRect inkBox(const QImage& cell) {
   QRect box;
@@ -147,6 +149,8 @@ QRect inkBox(const QImage& cell) {
       if (cell.pixel(x, y) != cell.pixel(0, 0)) box |= QRect(x, y, 1, 1);
   return box;
 }
+
+}  // namespace
 
 // Text cells are drawn without the style's item layout, from texts laid out once: what shows
 // must be what the style would draw, whole, elided, aligned or selected, the first time and
