@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 
 #include "toolkit/BoundedMemo.h"
+#include "toolkit/PerFont.h"
 
 namespace {
 
@@ -24,31 +25,20 @@ QPaintDevice* PdfDevice() {
 }
 
 // Metrics objects are costly to build, and so are a font's key and the shaping behind a
-// width: keep one entry per font for the life of the process, with the widths measured in
-// it (the cache is never torn down, so no metrics outlive the application object at exit).
+// width: one entry per font, with the widths measured in it.
 struct FontEntry {
-  QFont font;
-  QFontMetricsF* metrics = nullptr;
+  explicit FontEntry(const QFont& font) : metrics(font, PdfDevice()) {}
+  QFontMetricsF metrics;
   BoundedMemo<QString, double> widths{20000};  // in dots
 };
 
-FontEntry& Entry(const QFont& font) {
-  static auto* cache = new QHash<QString, FontEntry*>;
-  static FontEntry* last = nullptr;
-  // Layout asks about the same font many times in a row; comparing fonts is cheaper than keying them.
-  if (last && last->font == font) return *last;
-  const QString key = font.key();
-  auto it = cache->find(key);
-  if (it == cache->end()) it = cache->insert(key, new FontEntry{font, new QFontMetricsF(font, PdfDevice())});
-  last = *it;
-  return **it;
-}
+FontEntry& Entry(const QFont& font) { return PerFont<FontEntry>(font); }
 
-const QFontMetricsF& Metrics(const QFont& font) { return *Entry(font).metrics; }
+const QFontMetricsF& Metrics(const QFont& font) { return Entry(font).metrics; }
 
 double WidthDots(const QFont& font, const QString& text) {
   FontEntry& e = Entry(font);
-  return e.widths.Get(text, [&e](const QString& t) { return e.metrics->horizontalAdvance(t); });
+  return e.widths.Get(text, [&e](const QString& t) { return e.metrics.horizontalAdvance(t); });
 }
 
 QString ResolveFamily(const QString& wanted) {

@@ -11,11 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <numeric>
-#include <vector>
 
 #include "toolkit/BoundedMemo.h"
+#include "toolkit/PerFont.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TextUtil.h"
 
@@ -187,7 +186,7 @@ class ArrayModel : public QAbstractTableModel {
 };
 
 // Cell texts laid out once: a listing shows the same texts screen after screen, and laying a
-// text out costs more than drawing its glyphs. Per font, bounded (a laid-out text keeps its
+// text out costs more than drawing its glyphs. Bounded per font (a laid-out text keeps its
 // glyphs and their positions: a few hundred bytes).
 namespace {
 namespace CellText {
@@ -209,36 +208,19 @@ Prepared prepare(const QFont& font, const QString& text) {
   return prepared;
 }
 
-struct PerFont {
-  QFont font;
+struct FontTexts {
+  explicit FontTexts(const QFont&) {}
   BoundedMemo<QString, Prepared> texts{2000};
   BoundedMemo<QString, Prepared> elided{500};  // keyed by width and text
 };
 
-PerFont& ofFont(const QFont& font) {
-  static std::vector<std::unique_ptr<PerFont>> fonts;
-  static PerFont* last = nullptr;
-  if (!last || !(last->font == font)) {
-    last = nullptr;
-    for (const auto& f : fonts)
-      if (f->font == font) last = f.get();
-    if (!last) {
-      if (fonts.size() >= 8) fonts.erase(fonts.begin());
-      fonts.push_back(std::make_unique<PerFont>());
-      fonts.back()->font = font;
-      last = fonts.back().get();
-    }
-  }
-  return *last;
-}
-
 const Prepared& Get(const QFont& font, const QString& text) {
-  return ofFont(font).texts.Get(text, [&font](const QString& t) { return prepare(font, t); });
+  return PerFont<FontTexts>(font).texts.Get(text, [&font](const QString& t) { return prepare(font, t); });
 }
 
 // The text cut at its end to fit `width`, with an ellipsis.
 const Prepared& Elided(const QFont& font, const QString& text, int width) {
-  return ofFont(font).elided.Get(QString::number(width) + u'|' + text, [&](const QString&) {
+  return PerFont<FontTexts>(font).elided.Get(QString::number(width) + u'|' + text, [&](const QString&) {
     return prepare(font, QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
   });
 }
