@@ -1,5 +1,7 @@
 #include "reports/ReportPainter.h"
 
+#include <QBuffer>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -112,28 +114,36 @@ void SetupDevice(QPagedPaintDevice& device, const ReportDocument& doc) {
   device.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
+namespace {
+
+// Paints every page as PDF onto an open device.
+bool writePdfTo(const ReportDocument& doc, QIODevice& device, const QString& title) {
+  QPdfWriter writer(&device);
+  writer.setResolution(1200);
+  writer.setCreator(QStringLiteral("ZelkPortalv11"));
+  writer.setTitle(title);
+  SetupDevice(writer, doc);
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  for (int i = 0; i < doc.pages.size(); ++i) {
+    if (i > 0) writer.newPage();
+    PaintPage(painter, doc, i);
+  }
+  painter.end();
+  return true;
+}
+
+}  // namespace
+
 bool WritePdf(const ReportDocument& doc, const QString& path, QString& error, const QString& title) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     error = file.errorString();
     return false;
   }
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("ZelkPortalv11"));
-    writer.setTitle(title);
-    SetupDevice(writer, doc);
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      error = QStringLiteral("no se pudo iniciar el documento PDF");
-      return false;
-    }
-    for (int i = 0; i < doc.pages.size(); ++i) {
-      if (i > 0) writer.newPage();
-      PaintPage(painter, doc, i);
-    }
-    painter.end();
+  if (!writePdfTo(doc, file, title)) {
+    error = QStringLiteral("no se pudo iniciar el documento PDF");
+    return false;
   }
   file.close();
   if (file.error() != QFileDevice::NoError) {
@@ -141,6 +151,15 @@ bool WritePdf(const ReportDocument& doc, const QString& path, QString& error, co
     return false;
   }
   return true;
+}
+
+QByteArray PdfBytes(const ReportDocument& doc, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!writePdfTo(doc, buffer, title)) return QByteArray();
+  buffer.close();
+  return bytes;
 }
 
 QImage RenderPage(const ReportDocument& doc, int page, double dpi) {

@@ -1,5 +1,6 @@
 #pragma once
 // Paints prepared pages on any paint device (PDF writer, printer, image).
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -18,6 +19,8 @@ void SetupDevice(QPagedPaintDevice& device, const ReportDocument& doc);
 
 // Writes every page to a PDF file; false with the reason when the file cannot be written.
 bool WritePdf(const ReportDocument& doc, const QString& path, QString& error, const QString& title = QString());
+// The same PDF in memory (for the printer or a removable medium); empty when it cannot be made.
+QByteArray PdfBytes(const ReportDocument& doc, const QString& title = QString());
 
 // One page as a picture, `dpi` dots per inch, white background.
 QImage RenderPage(const ReportDocument& doc, int page, double dpi);

@@ -2,16 +2,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "documents/TGuardaEnMemoria.h"
+#include "printing/KioskPrint.h"
 #include "reports/ReportMessages.h"
 #include "reports/ReportPainter.h"
+#include "toolkit/MsgBox.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QW
     bar->setIconSize(QSize(kLadoMinimo - 8, kLadoMinimo - 8));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (QAction* a : bar->actions()) {
-      // The print button asks for a printer only; printing to a file would open a file chooser.
+      // The print button goes to the terminal's printer after the kiosk's own confirmation.
       if (isAction(a, "Print")) {
         a->disconnect(this);
         a->setObjectName(QStringLiteral("actImprimir"));
@@ -78,11 +77,12 @@ ReportPreview::ReportPreview(const ReportDocument& doc, const QString& title, QW
 }
 
 void ReportPreview::AskAndPrint() {
-  QPrintDialog dialog(printer(), this);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (auto* view = findChild<QPrintPreviewWidget*>()) view->print();
-  accept();
+  const QByteArray pdf = ReportPainter::PdfBytes(m_doc, m_title);
+  if (pdf.isEmpty()) {
+    MsgStop(QStringLiteral("No se pudo preparar el documento para imprimirlo."), Printing::kTitulo);
+    return;
+  }
+  if (Printing::PrintPdf(this, pdf, m_title, m_doc.pageSize)) accept();
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -109,9 +109,11 @@ bool ReportPreview::SaveAs(const QString& path) {
 }
 
 void ReportPreview::AskAndSave() {
-  // The one file dialog of the portal; it starts in the program's folder.
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar PDF"),
-                                                    QDir::current().filePath(m_title + QStringLiteral(".pdf")),
-                                                    QStringLiteral("Documento PDF (*.pdf)"));
-  if (!path.isEmpty()) SaveAs(path);
+  // Only to a removable medium: the kiosk's own disk is no place for an employee's document.
+  const QByteArray pdf = ReportPainter::PdfBytes(m_doc, m_title);
+  if (pdf.isEmpty()) {
+    MsgStop(QStringLiteral("No se pudo preparar el documento PDF."), QStringLiteral("Guardar PDF"));
+    return;
+  }
+  GuardaEnMemoria::Guarda(this, m_title, pdf);
 }

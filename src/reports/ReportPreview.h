@@ -1,7 +1,7 @@
 #pragma once
 // The engine's modal preview: the prepared pages on the printer's preview, from which the
-// user prints, saves the document as a PDF file ("Guardar PDF") or closes it ("Cerrar");
-// its controls are finger-sized.
+// user prints on the terminal's printer, saves the document as a PDF on a removable medium
+// ("Guardar PDF") or closes it ("Cerrar"); its controls are finger-sized.
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -17,12 +17,14 @@ class ReportPreview : public QPrintPreviewDialog {
   bool SaveAs(const QString& path);
   int PageCount() const { return static_cast<int>(m_doc.pages.size()); }
 
+  // The print and save buttons.
+  void AskAndPrint();
+  void AskAndSave();
+
   static constexpr int kLadoMinimo = 48;  // smallest side of a control a finger must hit
 
  private:
   void Paint(QPrinter* printer);
-  void AskAndSave();
-  void AskAndPrint();
 
   ReportDocument m_doc;
   QString m_title;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <exception>
@@ -193,12 +192,12 @@ bool frReportManager::DoExport(const QString& exportObject) {
   }
   if (!m_prepared) return false;
   const auto& props = m_properties.value(exportObject.toUpper());
-  QString path = props.value(QStringLiteral("FILENAME")).toString();
-  const QVariant dialog = props.value(QStringLiteral("SHOWDIALOG"), true);
-  if (dialog.toBool() || path.isEmpty())
-    path = QFileDialog::getSaveFileName(nullptr, QStringLiteral("Exportar a PDF"), path,
-                                        QStringLiteral("Documento PDF (*.pdf)"));
-  if (path.isEmpty()) return false;
+  // Always to the file named: a kiosk offers no file chooser ("ShowDialog" is not honoured).
+  const QString path = props.value(QStringLiteral("FILENAME")).toString();
+  if (path.isEmpty()) {
+    ReportMessages::ShowError(EngineError(5, QStringLiteral("No se indicó el archivo PDF"), path));
+    return false;
+  }
   QString error;
   if (!ReportPainter::WritePdf(m_doc, path, error, QFileInfo(m_path).completeBaseName())) {
     ReportMessages::ShowError(EngineError(5, QStringLiteral("No se pudo escribir el archivo PDF (%1)").arg(error), path));

@@ -38,7 +38,7 @@ class frReportManager {
 
   bool ShowReport(int mode = 0);     // builds and shows the modal preview
   bool PrepareReport(int mode = 0);  // builds without showing
-  // "PDFExport": "ShowDialog", "FileName"; "Report": "FileName" (where the editor saves a new template).
+  // "PDFExport": "FileName" ("ShowDialog" is accepted and ignored: no file chooser); "Report": "FileName" (where the editor saves a new template).
   bool SetProperty(const QString& object, const QString& property, const QVariant& value);
   bool DoExport(const QString& exportObject);  // "PDFExport": writes the prepared pages
   bool DesignReport();                          // the template editor, modal

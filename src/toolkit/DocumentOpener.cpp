@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "documents/OfficeConversion.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/TVisorDocumento.h"
 
@@ -104,8 +105,21 @@ bool Open(const QString& path) {
   const QString command = qEnvironmentVariable("PORTAL_DOCUMENT_VIEWER").trimmed();
   if (!command.isEmpty()) return startExternal(command, file);
   if (isPicture(file) || isPdf(file)) return openInPortal(file);
+  if (OfficeConversion::IsOfficeFile(file) && OfficeConversion::Available()) {
+    const QString pdf = OfficeConversion::ToPdf(file);
+    return !pdf.isEmpty() && openInPortal(pdf);
+  }
   MsgInfo(QStringLiteral("No hay un visor configurado para este tipo de archivo."));
   return false;
+}
+
+bool CanShow(const QString& path) {
+  return isPicture(path) || isPdf(path) || OfficeConversion::IsOfficeFile(path);
+}
+
+QString SinVisorEnTerminales() {
+  return QStringLiteral("Las terminales no pueden mostrar este tipo de archivo: los empleados solo podrán "
+                        "recibirlo por correo.");
 }
 
 void CloseAll() {

@@ -7,13 +7,15 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QBuffer>
+#include <QFile>
+#include <QPdfWriter>
 #include <QScrollArea>
 #include <QScroller>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "printing/KioskPrint.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/PdfPages.h"
 #include "toolkit/TButtons.h"
@@ -186,41 +188,38 @@ void TVisorDocumento::actualiza() {
 
 void TVisorDocumento::btnImprimirClick() {
   if (Paginas() == 0) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QFileInfo(m_path).fileName());
-  QPrintDialog dialog(&printer, this);
-  // Printing to a file would open a file chooser on the terminal's folders.
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setMinMax(1, Paginas());
-  if (dialog.exec() != QDialog::Accepted) return;
-  imprime(printer);
-}
-
-void TVisorDocumento::imprime(QPrinter& printer) {
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    MsgStop(QStringLiteral("No se pudo imprimir el documento."), QStringLiteral("Imprimir"));
+  const QString name = QFileInfo(m_path).completeBaseName();
+  if (m_isPdf) {
+    QFile f(m_path);
+    const QByteArray pdf = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (pdf.isEmpty()) {
+      MsgStop(QStringLiteral("No se pudo imprimir el documento."), Printing::kTitulo);
+      return;
+    }
+    const QSizeF points = m_pdf->PointSize(0);
+    Printing::PrintPdf(this, pdf, name, points * (25.4 / 72.0));
     return;
   }
-  int first = 1, last = Paginas();
-  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-    first = std::max(1, printer.fromPage());
-    last = std::min(Paginas(), printer.toPage() > 0 ? printer.toPage() : Paginas());
+  const QSizeF letter(215.9, 279.4);
+  Printing::PrintPdf(this, pictureAsPdf(letter), name, letter);
+}
+
+// The picture on one page of that size (mm), as large as fits inside a 10 mm margin.
+QByteArray TVisorDocumento::pictureAsPdf(const QSizeF& pageMm) const {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(pageMm, QPageSize::Millimeter));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QPainter painter(&writer);
+    const QRect area = painter.viewport();
+    const QImage picture = m_image.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage(QPoint(area.x() + (area.width() - picture.width()) / 2,
+                             area.y() + (area.height() - picture.height()) / 2),
+                      picture);
   }
-  const QRect area = painter.viewport();
-  for (int page = first; page <= last; ++page) {
-    if (page > first) printer.newPage();
-    QImage picture;
-    if (m_isPdf) {
-      const QSizeF points = m_pdf->PointSize(page - 1);
-      const QSize target = points.scaled(area.size(), Qt::KeepAspectRatio).toSize();
-      picture = m_pdf->Render(page - 1, target);
-    } else {
-      picture = m_image.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    const QPoint at(area.x() + (area.width() - picture.width()) / 2, area.y() + (area.height() - picture.height()) / 2);
-    painter.drawImage(at, picture);
-  }
-  painter.end();
+  return bytes;
 }

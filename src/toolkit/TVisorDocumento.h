@@ -11,7 +11,6 @@
 class PdfPages;
 class QAbstractScrollArea;
 class QLabel;
-class QPrinter;
 class QScrollArea;
 class QStackedLayout;
 class TButton;
@@ -64,7 +63,7 @@ class TVisorDocumento : public TForm {
   void actualiza();
   void muestraImagen();
   void muestraPaginaEntera();
-  void imprime(QPrinter& printer);
+  QByteArray pictureAsPdf(const QSizeF& pageMm) const;
 
   QString m_path;
   bool m_isPdf = false;

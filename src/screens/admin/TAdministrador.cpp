@@ -10,6 +10,7 @@
 #include "screens/login/TRegistro.h"
 #include "screens/shared/FilePicker.h"
 #include "toolkit/Controls.h"
+#include "toolkit/DocumentOpener.h"
 #include "toolkit/IdleLogout.h"
 #include "toolkit/TIni.h"
 #include "toolkit/TextUtil.h"
@@ -527,7 +528,9 @@ void TAdministrador::btnNuevoClick() {
 
 void TAdministrador::btnBuscaPoliticasClick() {
   const QString path = FilePicker::Elige(this, {QStringLiteral("Archivo de la política"), {}, txtRutaPolitica->Value()});
-  if (!path.isEmpty()) txtRutaPolitica->Value = path;
+  if (path.isEmpty()) return;
+  txtRutaPolitica->Value = path;
+  if (!DocumentOpener::CanShow(path)) MsgInfo(DocumentOpener::SinVisorEnTerminales());
 }
 
 void TAdministrador::btnGuardarPolitcasClick() {

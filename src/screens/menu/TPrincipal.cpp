@@ -16,6 +16,7 @@
 #include "screens/reports/TReportes.h"
 #include "screens/requests/TAutorizaciones.h"
 #include "screens/requests/TSolicitudes.h"
+#include "printing/PrintJobs.h"
 #include "screens/shared/TempFiles.h"
 #include "screens/time/TAusentismos.h"
 #include "screens/time/TFiltroVacaciones.h"
@@ -215,6 +216,7 @@ void TPrincipal::btnConductaClick() {
 
 void TPrincipal::btnSalirClick() {
   TempFiles::CloseViewersAndDelete();
+  PrintJobs::CancelWaiting();
   AppData.oAdo->Execute(QStringLiteral(" exec PortalPatronBorraEmpresasSeleccionadas ") + AppData.oLlaveTemporal);
   Close();
   TForm::New<TRegistro>()->Show();

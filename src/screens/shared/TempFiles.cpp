@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "documents/OfficeConversion.h"
 #include "toolkit/DocumentOpener.h"
 
 namespace TempFiles {
@@ -14,7 +15,8 @@ void Delete() {
     QFile::remove(dir.filePath(name));
   // Only folders of our own making; a folder is never followed through a link.
   for (const QString& name :
-       dir.entryList({QStringLiteral("TEMPcorreo-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+       dir.entryList({QStringLiteral("TEMPcorreo-*"), QStringLiteral("TEMPdocumentos-*")},
+                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
     const QString path = dir.filePath(name);
     if (QFileInfo(path).isSymLink()) QFile::remove(path);
     else QDir(path).removeRecursively();
@@ -23,6 +25,7 @@ void Delete() {
 
 void CloseViewersAndDelete() {
   DocumentOpener::CloseAll();
+  OfficeConversion::Discard();
   Delete();
 }
 

@@ -8,10 +8,12 @@
 namespace TempFiles {
 
 // Deletes every "TEMP*" file of the working directory (names without a dot included) and
-// every "TEMPcorreo-*" folder with its contents, ignoring what cannot be deleted.
+// every "TEMPcorreo-*" and "TEMPdocumentos-*" folder with its contents, ignoring what cannot
+// be deleted.
 void Delete();
 
-// Closes the document viewers this program opened, then deletes as above.
+// Closes the document viewers this program opened, forgets the converted office documents,
+// then deletes as above.
 void CloseViewersAndDelete();
 
 // A private folder "TEMPcorreo-XXXXXX" in the working directory for files written only to be
