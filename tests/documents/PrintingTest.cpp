@@ -104,10 +104,14 @@ TEST(KioskPrinting, DocumentArrivesInTheQueueWithItsSizeTextAndCopies) {
     ASSERT_FALSE(file.isEmpty()) << c.name;
     const QString info = Docs::Run(QStringLiteral("pdfinfo"), {file});
     EXPECT_TRUE(info.contains(QString::fromLatin1(c.pageSize))) << c.name << info.toStdString();
-    if (!viewer) EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << c.name;
+    if (!viewer) {
+      EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << c.name;
+    }
     const QString text = Docs::Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.text))) << c.name << text.left(400).toStdString();
-    if (!viewer) EXPECT_TRUE(text.contains(AppData.NombreTrabajador.toUpper()) || text.contains(AppData.NombreTrabajador));
+    if (!viewer) {
+      EXPECT_TRUE(text.contains(AppData.NombreTrabajador.toUpper()) || text.contains(AppData.NombreTrabajador));
+    }
     const Docs::Job j = Docs::JobOf(job);
     EXPECT_EQ(j.copies, confirmed.copies) << c.name;
     EXPECT_EQ(j.media, QString::fromLatin1(c.media)) << c.name;
@@ -170,8 +174,11 @@ TEST(KioskPrinting, PrinterProblemsAreToldAndThePortalGoesOn) {
     if (!queue.isEmpty()) {
       const int job = Docs::LastJob(queue);
       EXPECT_GT(job, before) << c.name;
-      if (c.state == 9) EXPECT_FALSE(cups.JobFile(queue, job).isEmpty()) << c.name;
-      else EXPECT_EQ(Docs::JobOf(job).state, c.state) << c.name;
+      if (c.state == 9) {
+        EXPECT_FALSE(cups.JobFile(queue, job).isEmpty()) << c.name;
+      } else {
+        EXPECT_EQ(Docs::JobOf(job).state, c.state) << c.name;
+      }
     }
     // The screen goes on: its receipts still load.
     r->btnCargaRecibosClick();
