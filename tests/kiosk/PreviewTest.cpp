@@ -1,5 +1,5 @@
 // The report preview for a finger: every control at least 48 px, a plain close button, and
-// printing that asks for a printer only.
+// printing through the kiosk's own confirmation.
 #include <gtest/gtest.h>
 
 #include <QToolBar>

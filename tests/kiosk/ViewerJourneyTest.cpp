@@ -164,14 +164,14 @@ TEST(DocumentViewer, PagesZoomPicturesAndRefusedFiles) {
   DemoTerminal::Settle();
 
   // Files the viewer cannot show: a message, nothing opened, nothing started.
-  Kiosk::Touch(terminal.file("carta.docx"), "PK\x03\x04 not really");
+  Kiosk::Touch(terminal.file("carta.wpd"), "PK\x03\x04 not really");
   Kiosk::Touch(terminal.file("roto.pdf"), "%PDF-1.4\nbroken");
   struct Refused {
     const char* file;
     QStringList messages;
   };
   const Refused refused[] = {
-      {"carta.docx", {"No hay un visor configurado para este tipo de archivo."}},
+      {"carta.wpd", {"No hay un visor configurado para este tipo de archivo."}},
       {"roto.pdf", {"No se pudo abrir el documento."}},
       {"no-existe.pdf", {}},  // the caller reports a missing file
   };

@@ -65,10 +65,11 @@ TEST(Package, IsNamedForItsVersionAndDependsOnWhatTheProgramLoads) {
   QStringList names;
   for (const QString& d : depends) names << d.section(u' ', 0, 0);
   for (const char* needed : {"libc6", "libqt6widgets6", "libqt6svg6", "libqt6printsupport6", "libsqlite3-0", "libodbc2",
-                             "libcurl4", "zlib1g", "tdsodbc", "fonts-liberation", "fonts-crosextra-carlito",
+                             "libcurl4", "zlib1g", "libcups2", "tdsodbc", "fonts-liberation", "fonts-crosextra-carlito",
                              "fonts-dejavu-core", "qt6-translations-l10n", "adduser"})
     EXPECT_TRUE(names.contains(QString::fromLatin1(needed))) << needed << " missing from " << Field("Depends").toStdString();
   EXPECT_TRUE(Field("Recommends").contains("cage"));
+  EXPECT_TRUE(Field("Recommends").contains("libreoffice-writer-nogui"));
   // The mail client and the ODBC driver manager are opened on first use, not at start-up.
   const Ran linked = Exec("readelf", {"-d", Package().root + "/usr/bin/portal-empleado"});
   ASSERT_TRUE(linked.ok()) << linked.said();
