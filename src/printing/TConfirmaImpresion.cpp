@@ -56,7 +56,9 @@ void TConfirmaImpresion::CreateForm() {
   copies->setSpacing(16);
   copies->addWidget(label("lblTituloCopias", texto, QStringLiteral("Copias:")));
   copies->addStretch(1);
+  const QFont signo = TFont::Create(QStringLiteral("DejaVu Sans"), 28, 0, 700);
   btnMenos = button("btnMenos", QStringLiteral("−"), 88, 72);
+  btnMenos->oFont = signo;
   btnMenos->OnClick = [this] { btnMenosClick(); };
   copies->addWidget(btnMenos);
   lblCopias = label("lblCopias", TFont::Create(QStringLiteral("DejaVu Sans"), 30, 0, 700), QString());
@@ -64,6 +66,7 @@ void TConfirmaImpresion::CreateForm() {
   lblCopias->setMinimumWidth(90);
   copies->addWidget(lblCopias);
   btnMas = button("btnMas", QStringLiteral("+"), 88, 72);
+  btnMas->oFont = signo;
   btnMas->OnClick = [this] { btnMasClick(); };
   copies->addWidget(btnMas);
   copies->addStretch(1);
