@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
 
 #include "DocumentsSupport.h"
 #include "../admin/AdminSession.h"
 #include "documents/OfficeConversion.h"
+#include "documents/TConvirtiendo.h"
 #include "screens/reports/TPoliticas.h"
 #include "toolkit/DocumentOpener.h"
 #include "toolkit/TVisorDocumento.h"
@@ -79,7 +83,21 @@ TEST(OfficePolicies, DocxAndOdtOpenInTheViewerAndGoAtLogout) {
   };
   ASSERT_GT(rowOf(docx), 0);
   ASSERT_GT(rowOf(odt), 0);
+  // While LibreOffice works, the screen shows that it does (the event loop keeps running).
+  bool working = false;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* busy = qobject_cast<TConvirtiendo*>(w);
+      if (!busy || !busy->isVisible() || working) continue;
+      working = busy->barProgreso->maximum() == 0 && busy->lblMensaje->text().contains(QStringLiteral("Uniformes.docx"));
+      Render::ToPng(busy, Kiosk::PicturePath(QStringLiteral("convirtiendo.png")));
+    }
+  });
+  look.start(50);
   const QString fromDocx = open(docx);
+  look.stop();
+  EXPECT_TRUE(working);
   const QString fromOdt = open(odt);
   EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join('|').toStdString();
   EXPECT_TRUE(TextOf(fromDocx).contains(QStringLiteral("Politica de uniformes para el personal")));
