@@ -1,5 +1,8 @@
 #include "documents/OfficeConversion.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
@@ -12,8 +15,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <memory>
-#include <signal.h>
-#include <unistd.h>
 
 #include "documents/TConvirtiendo.h"
 #include "toolkit/MsgBox.h"
@@ -114,8 +115,8 @@ QString ToPdf(const QString& source) {
     MsgInfo(NoSePudo());
     return QString();
   }
-  if (auto it = s.done.constFind(key); it != s.done.cend() && it->modified == in.lastModified() &&
-                                        it->size == in.size() && QFileInfo::exists(it->pdf))
+  if (auto it = s.done.constFind(key);
+      it != s.done.cend() && it->modified == in.lastModified() && it->size == in.size() && QFileInfo::exists(it->pdf))
     return it->pdf;
 
   const QString out = QDir(base).filePath(QString::number(++s.next));
@@ -172,9 +173,7 @@ QString Folder() {
 
 void SetTimeLimitForTests(int ms) { state().limitMs = ms; }
 
-QString NoEsValido() {
-  return QStringLiteral("El archivo no es un documento válido del tipo que indica su nombre.");
-}
+QString NoEsValido() { return QStringLiteral("El archivo no es un documento válido del tipo que indica su nombre."); }
 QString Tardo() { return QStringLiteral("El documento tardó demasiado en prepararse y no se puede mostrar."); }
 QString NoSePudo() { return QStringLiteral("No se pudo preparar el documento para mostrarlo."); }
 

@@ -19,8 +19,8 @@ void TConvirtiendo::CreateForm() {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 24, 28, 24);
   column->setSpacing(16);
-  lblMensaje = new QLabel(QStringLiteral("Preparando \"%1\" para mostrarlo.\nEspere un momento, por favor.").arg(documento),
-                          this);
+  lblMensaje = new QLabel(
+      QStringLiteral("Preparando \"%1\" para mostrarlo.\nEspere un momento, por favor.").arg(documento), this);
   lblMensaje->setObjectName(QStringLiteral("lblMensaje"));
   lblMensaje->setFont(TFont::Create(QStringLiteral("DejaVu Sans"), 14, 0, 700));
   lblMensaje->setAlignment(Qt::AlignCenter);

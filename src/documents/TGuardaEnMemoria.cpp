@@ -39,7 +39,8 @@ void TGuardaEnMemoria::CreateForm() {
   for (int i = 0; i < shown; ++i) {
     const RemovableMedia::Medium& m = medios[i];
     TButton* b = TButton::New(this, QStringLiteral("btnMedio%1").arg(i + 1));
-    b->cText = QStringLiteral("%1   (%2 libres)").arg(m.name, mx.formattedDataSize(m.free, 1, QLocale::DataSizeSIFormat));
+    b->cText =
+        QStringLiteral("%1   (%2 libres)").arg(m.name, mx.formattedDataSize(m.free, 1, QLocale::DataSizeSIFormat));
     b->oFont = grande;
     b->setMinimumHeight(80);
     b->setFocusPolicy(Qt::NoFocus);
@@ -88,8 +89,9 @@ bool Guarda(QWidget* parent, const QString& documento, const QByteArray& pdf) {
               QStringLiteral("Guardar PDF"));
       return true;
     case RemovableMedia::Result::ReadOnly:
-      MsgStop(QStringLiteral("La memoria \"%1\" está protegida contra escritura. El documento no se guardó.").arg(m.name),
-              QStringLiteral("Guardar PDF"));
+      MsgStop(
+          QStringLiteral("La memoria \"%1\" está protegida contra escritura. El documento no se guardó.").arg(m.name),
+          QStringLiteral("Guardar PDF"));
       return false;
     case RemovableMedia::Result::Full:
       MsgStop(QStringLiteral("La memoria \"%1\" no tiene espacio suficiente. El documento no se guardó.").arg(m.name),

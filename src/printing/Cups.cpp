@@ -1,17 +1,16 @@
 #include "printing/Cups.h"
 
+#include <cups/cups.h>
+#include <cups/pwg.h>
+
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
-#include <cups/cups.h>
-#include <cups/pwg.h>
 
 namespace {
 
 // The printer's URI and resource, its name encoded (blanks, quotes and accents travel as %XX).
-QByteArray printerUri(const QString& name) {
-  return "ipp://localhost/printers/" + QUrl::toPercentEncoding(name);
-}
+QByteArray printerUri(const QString& name) { return "ipp://localhost/printers/" + QUrl::toPercentEncoding(name); }
 
 QByteArray jobUri(int id) { return "ipp://localhost/jobs/" + QByteArray::number(id); }
 
@@ -113,8 +112,6 @@ QString MediaFor(double widthMm, double heightMm) {
   return m && m->pwg ? QString::fromLatin1(m->pwg) : QString();
 }
 
-void UseServer(const QString& server) {
-  cupsSetServer(server.isEmpty() ? nullptr : server.toUtf8().constData());
-}
+void UseServer(const QString& server) { cupsSetServer(server.isEmpty() ? nullptr : server.toUtf8().constData()); }
 
 }  // namespace Cups

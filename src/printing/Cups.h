@@ -7,8 +7,16 @@
 
 namespace Cups {
 
-enum class JobState { Unknown = 0, Pending = 3, Held = 4, Processing = 5, Stopped = 6, Canceled = 7, Aborted = 8,
-                      Completed = 9 };
+enum class JobState {
+  Unknown = 0,
+  Pending = 3,
+  Held = 4,
+  Processing = 5,
+  Stopped = 6,
+  Canceled = 7,
+  Aborted = 8,
+  Completed = 9
+};
 enum class PrinterState { Unknown = 0, Idle = 3, Processing = 4, Stopped = 5 };
 
 struct Printer {
@@ -26,9 +34,9 @@ Printer Query(const QString& name);
 QString DefaultDestination(bool* reachable = nullptr);
 
 struct Sent {
-  int job = 0;      // 0 when refused
+  int job = 0;  // 0 when refused
   bool reachable = true;
-  QString error;    // the service's reason when refused
+  QString error;  // the service's reason when refused
 };
 
 // Sends `pdf` as one job: `copies`, and `media` (a PWG size name) when not empty.

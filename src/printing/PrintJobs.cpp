@@ -83,8 +83,9 @@ int CancelWaiting() {
 }
 
 QString Detenida(const QString& printer) {
-  return QStringLiteral("La impresora \"%1\" está detenida. El documento quedó en espera y se cancelará al cerrar "
-                        "su sesión.")
+  return QStringLiteral(
+             "La impresora \"%1\" está detenida. El documento quedó en espera y se cancelará al cerrar "
+             "su sesión.")
       .arg(printer);
 }
 QString Retenido(const QString& printer) {

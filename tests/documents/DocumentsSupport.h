@@ -2,10 +2,10 @@
 // What the document tests share: one CUPS scheduler for the whole program (started on first
 // use, stopped when the tests end), a terminal with employee 1 logged in, the receipts screen,
 // and a job's attributes read back from CUPS itself.
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <cups/cups.h>
 
 #include "../kiosk/KioskSupport.h"
 #include "printing/Cups.h"
@@ -40,7 +40,8 @@ inline TestCups::CupsServer& PrintServer() {
 struct Session {
   DemoTerminal terminal;
   TPrincipal* menu = nullptr;
-  explicit Session(const QString& variables) : terminal(QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\n") + variables) {
+  explicit Session(const QString& variables)
+      : terminal(QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\n") + variables) {
     menu = Kiosk::LogIn();
     MsgSeam::Clear();
   }
@@ -70,8 +71,10 @@ inline Job JobOf(int id) {
   if (answer) {
     if (ipp_attribute_t* a = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM)) j.state = ippGetInteger(a, 0);
     if (ipp_attribute_t* a = ippFindAttribute(answer, "copies", IPP_TAG_INTEGER)) j.copies = ippGetInteger(a, 0);
-    if (ipp_attribute_t* a = ippFindAttribute(answer, "media", IPP_TAG_ZERO)) j.media = QString::fromUtf8(ippGetString(a, 0, nullptr));
-    if (ipp_attribute_t* a = ippFindAttribute(answer, "job-name", IPP_TAG_ZERO)) j.name = QString::fromUtf8(ippGetString(a, 0, nullptr));
+    if (ipp_attribute_t* a = ippFindAttribute(answer, "media", IPP_TAG_ZERO))
+      j.media = QString::fromUtf8(ippGetString(a, 0, nullptr));
+    if (ipp_attribute_t* a = ippFindAttribute(answer, "job-name", IPP_TAG_ZERO))
+      j.name = QString::fromUtf8(ippGetString(a, 0, nullptr));
   }
   ippDelete(answer);
   return j;

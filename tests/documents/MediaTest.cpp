@@ -14,8 +14,9 @@ class Medium {
  public:
   Medium(const QString& path, const QString& options) : m_path(path) {
     QDir().mkpath(path);
-    m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                             QStringLiteral("-o"), options, QStringLiteral("tmpfs"), path}) == 0;
+    m_mounted =
+        QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                    options, QStringLiteral("tmpfs"), path}) == 0;
   }
   ~Medium() {
     if (m_mounted) QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_path});
@@ -80,11 +81,13 @@ TEST(SaveToMedium, OnlyRemovableMediaAreOfferedAndGetTheWholeDocument) {
   EXPECT_TRUE(o.media[0].startsWith(QStringLiteral("USB-ANA   ("))) << o.media[0].toStdString();
   EXPECT_TRUE(o.media[1].startsWith(QStringLiteral("USB-BETO   ("))) << o.media[1].toStdString();
   EXPECT_EQ(ana.Files(), QStringList{kGuardado});
-  EXPECT_EQ(MsgSeam::Texts(),
-            QStringList{QStringLiteral("El documento se guardó en la memoria \"USB-ANA\" como \"%1\".").arg(kGuardado)});
+  EXPECT_EQ(
+      MsgSeam::Texts(),
+      QStringList{QStringLiteral("El documento se guardó en la memoria \"USB-ANA\" como \"%1\".").arg(kGuardado)});
   const QString saved = root + QStringLiteral("/usuario/USB-ANA/") + kGuardado;
   EXPECT_TRUE(Docs::Run(QStringLiteral("pdfinfo"), {saved}).contains(QStringLiteral("612 x 792 pts (letter)")));
-  EXPECT_TRUE(Docs::Run(QStringLiteral("pdftotext"), {saved, QStringLiteral("-")}).contains(QStringLiteral("RECIBO DE N")));
+  EXPECT_TRUE(
+      Docs::Run(QStringLiteral("pdftotext"), {saved, QStringLiteral("-")}).contains(QStringLiteral("RECIBO DE N")));
 
   // The name is taken: a second copy beside it, nothing replaced; "Cancelar" writes nothing.
   MsgSeam::Clear();
@@ -95,7 +98,9 @@ TEST(SaveToMedium, OnlyRemovableMediaAreOfferedAndGetTheWholeDocument) {
   EXPECT_TRUE(MsgSeam::Texts().isEmpty());
   EXPECT_TRUE(beto.Files().isEmpty());
   // Nothing on the kiosk's own disk.
-  EXPECT_TRUE(QDir(s.terminal.path()).entryList({QStringLiteral("*.pdf"), QStringLiteral("TEMP*")}, QDir::AllEntries).isEmpty());
+  EXPECT_TRUE(QDir(s.terminal.path())
+                  .entryList({QStringLiteral("*.pdf"), QStringLiteral("TEMP*")}, QDir::AllEntries)
+                  .isEmpty());
   delete r;
 }
 
@@ -109,7 +114,8 @@ TEST(SaveToMedium, ReadOnlyOrFullMediumKeepsNothing) {
     const char* message;
   };
   const Case cases[] = {
-      {"PROTEGIDA", "size=8m,ro", "La memoria \"PROTEGIDA\" está protegida contra escritura. El documento no se guardó."},
+      {"PROTEGIDA", "size=8m,ro",
+       "La memoria \"PROTEGIDA\" está protegida contra escritura. El documento no se guardó."},
       {"LLENA", "size=16k", "La memoria \"LLENA\" no tiene espacio suficiente. El documento no se guardó."},
   };
   for (const Case& c : cases) {

@@ -49,7 +49,8 @@ class Walker {
     QList<QPointer<QAbstractButton>> buttons;
     for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) buttons << b;
     // Buttons that leave the screen go last.
-    std::stable_partition(buttons.begin(), buttons.end(), [](const QPointer<QAbstractButton>& b) { return !leaves(b); });
+    std::stable_partition(buttons.begin(), buttons.end(),
+                          [](const QPointer<QAbstractButton>& b) { return !leaves(b); });
     for (const auto& b : buttons) {
       if (!b || !b->isVisible() || !b->isEnabled() || !screen->isVisible()) continue;
       // The login's and the menu's exits end the walk's own session.
@@ -117,9 +118,9 @@ TEST(NoDesktopDialogs, NoEmployeeScreenReachesAFileChooserOrAPrintDialog) {
   DocumentOpener::CloseAll();
   EXPECT_TRUE(watch.seen.isEmpty()) << watch.seen.join(u'\n').toStdString();
   // The walk went everywhere an employee can go.
-  for (const char* screen : {"TRegistro", "TPrincipal", "TRecibos", "TReportes", "TPoliticas", "TInformacionGeneral",
-                             "TInformacionNomina", "TVacaciones", "TSolicitudes", "ReportPreview", "TVisorDocumento",
-                             "TConfirmaImpresion"})
+  for (const char* screen :
+       {"TRegistro", "TPrincipal", "TRecibos", "TReportes", "TPoliticas", "TInformacionGeneral", "TInformacionNomina",
+        "TVacaciones", "TSolicitudes", "ReportPreview", "TVisorDocumento", "TConfirmaImpresion"})
     EXPECT_TRUE(walker.walked.contains(QString::fromLatin1(screen))) << screen;
   EXPECT_GT(walker.pressed, 100);
   std::cout << "screens walked: " << QStringList(walker.walked.values()).join(u' ').toStdString()

@@ -7,8 +7,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "DocumentsSupport.h"
 #include "../admin/AdminSession.h"
+#include "DocumentsSupport.h"
 #include "documents/OfficeConversion.h"
 #include "documents/TConvirtiendo.h"
 #include "screens/reports/TPoliticas.h"
@@ -32,7 +32,8 @@ with zipfile.ZipFile(path, 'w', zipfile.ZIP_DEFLATED) as z:
         z.writestr('_rels/.rels', '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/></Relationships>')
         z.writestr('word/document.xml', '<?xml version="1.0" encoding="UTF-8"?><w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body><w:p><w:r><w:t>' + text + '</w:t></w:r></w:p></w:body></w:document>')
 )";
-  return QProcess::execute(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(script), path, text}) == 0;
+  return QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                           {QStringLiteral("-c"), QString::fromLatin1(script), path, text}) == 0;
 }
 
 QString TextOf(const QString& pdf) { return Docs::Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
@@ -90,7 +91,8 @@ TEST(OfficePolicies, DocxAndOdtOpenInTheViewerAndGoAtLogout) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* busy = qobject_cast<TConvirtiendo*>(w);
       if (!busy || !busy->isVisible() || working) continue;
-      working = busy->barProgreso->maximum() == 0 && busy->lblMensaje->text().contains(QStringLiteral("Uniformes.docx"));
+      working =
+          busy->barProgreso->maximum() == 0 && busy->lblMensaje->text().contains(QStringLiteral("Uniformes.docx"));
       Render::ToPng(busy, Kiosk::PicturePath(QStringLiteral("convirtiendo.png")));
     }
   });
@@ -118,7 +120,8 @@ TEST(OfficePolicies, DocxAndOdtOpenInTheViewerAndGoAtLogout) {
   DemoTerminal::Settle();
   EXPECT_FALSE(QFileInfo::exists(folder));
   EXPECT_FALSE(QFileInfo::exists(again));
-  EXPECT_TRUE(Kiosk::TempLeftovers(s.terminal.path()).isEmpty()) << Kiosk::TempLeftovers(s.terminal.path()).join('|').toStdString();
+  EXPECT_TRUE(Kiosk::TempLeftovers(s.terminal.path()).isEmpty())
+      << Kiosk::TempLeftovers(s.terminal.path()).join('|').toStdString();
 }
 
 TEST(OfficePolicies, FilesThatCannotBeShownGetAMessageAndLeaveNothing) {
@@ -132,8 +135,8 @@ TEST(OfficePolicies, FilesThatCannotBeShownGetAMessageAndLeaveNothing) {
   struct Case {
     const char* name;
     const char* file;
-    int limitMs;       // conversion time limit (0: the usual)
-    bool noOffice;     // LibreOffice not installed
+    int limitMs;    // conversion time limit (0: the usual)
+    bool noOffice;  // LibreOffice not installed
     QString message;
   };
   const Case cases[] = {
@@ -154,7 +157,8 @@ TEST(OfficePolicies, FilesThatCannotBeShownGetAMessageAndLeaveNothing) {
     EXPECT_EQ(MsgSeam::Texts(), QStringList{c.message}) << c.name;
     EXPECT_EQ(DocumentOpener::RunningCount(), 0) << c.name;
     const QString converted = OfficeConversion::Folder();
-    EXPECT_TRUE(converted.isEmpty() || PdfsUnder(converted).isEmpty()) << c.name << PdfsUnder(converted).join('|').toStdString();
+    EXPECT_TRUE(converted.isEmpty() || PdfsUnder(converted).isEmpty())
+        << c.name << PdfsUnder(converted).join('|').toStdString();
   }
   OfficeConversion::Discard();
 }

@@ -51,8 +51,10 @@ void PrintReceipt(TRecibos* r, bool halfLetter) {
     if (preview) preview->AskAndPrint();
     return preview ? preview->result() : 0;
   });
-  if (halfLetter) r->btnImprimirReciboClick();
-  else r->btnImprimeCartaClick();
+  if (halfLetter)
+    r->btnImprimirReciboClick();
+  else
+    r->btnImprimeCartaClick();
   ReportModal::SetHookForTests({});
 }
 
@@ -86,7 +88,8 @@ TEST(KioskPrinting, DocumentArrivesInTheQueueWithItsSizeTextAndCopies) {
     TRecibos* r = s.Receipts();
     Confirmed confirmed;
     if (viewer) {
-      ASSERT_TRUE(DocumentOpener::Open(QStringLiteral("demo/Conducta.pdf"))) << MsgSeam::Texts().join('|').toStdString();
+      ASSERT_TRUE(DocumentOpener::Open(QStringLiteral("demo/Conducta.pdf")))
+          << MsgSeam::Texts().join('|').toStdString();
       TVisorDocumento* v = DocumentOpener::Viewers().value(0);
       ASSERT_NE(v, nullptr);
       confirmed = WithConfirmation([v] { v->btnImprimir->Press(); }, c.more);
@@ -141,20 +144,22 @@ TEST(KioskPrinting, PrinterProblemsAreToldAndThePortalGoesOn) {
   auto& cups = Docs::PrintServer();
   ASSERT_TRUE(cups.AddQueue(QStringLiteral("Detenida")));
   ASSERT_TRUE(cups.Tool(QStringLiteral("cupsdisable"), {QStringLiteral("Detenida")}));
-  ASSERT_TRUE(cups.AddQueue(QStringLiteral("Retiene"), {QStringLiteral("-o"), QStringLiteral("job-hold-until-default=indefinite")}));
+  ASSERT_TRUE(cups.AddQueue(QStringLiteral("Retiene"),
+                            {QStringLiteral("-o"), QStringLiteral("job-hold-until-default=indefinite")}));
   ASSERT_TRUE(cups.AddQueue(QStringLiteral("Rechaza")));
   ASSERT_TRUE(cups.Tool(QStringLiteral("cupsreject"), {QStringLiteral("Rechaza")}));
   ASSERT_TRUE(cups.AddQueue(QStringLiteral("Impresión_Ñandú")));
-  ASSERT_TRUE(cups.AddQueue(QStringLiteral("Prohibida"), {QStringLiteral("-u"), QStringLiteral("deny:") + QString::fromUtf8(cupsUser())}));
+  ASSERT_TRUE(cups.AddQueue(QStringLiteral("Prohibida"),
+                            {QStringLiteral("-u"), QStringLiteral("deny:") + QString::fromUtf8(cupsUser())}));
   ASSERT_TRUE(cups.AddQueue(QStringLiteral("PorOmision")));
   ASSERT_TRUE(cups.Tool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PorOmision")}));
   struct Case {
     const char* name;
-    const char* printer;      // Impresora=
-    bool confirmation;        // the confirmation comes up
-    QString message;          // empty: printed without a word
-    const char* queueOfJob;   // where a job lands, when one does
-    int state;                // and its state
+    const char* printer;     // Impresora=
+    bool confirmation;       // the confirmation comes up
+    QString message;         // empty: printed without a word
+    const char* queueOfJob;  // where a job lands, when one does
+    int state;               // and its state
   };
   const Case cases[] = {
       {"name with blanks", "Cola de recibos", false, Printing::NoExiste(QStringLiteral("Cola de recibos")), "", 0},

@@ -39,10 +39,12 @@ bool CupsServer::start() {
     return false;
   }
   const QDir root(m_dir.path());
-  for (const char* sub : {"conf", "spool", "cache", "state", "log", "bin/backend", "out"}) root.mkpath(QString::fromLatin1(sub));
+  for (const char* sub : {"conf", "spool", "cache", "state", "log", "bin/backend", "out"})
+    root.mkpath(QString::fromLatin1(sub));
   // The scheduler's programs are the system's, but for a backend of our own.
   for (const char* sub : {"filter", "daemon", "cgi-bin", "notifier", "monitor", "driver"})
-    QFile::link(QStringLiteral("/usr/lib/cups/") + QString::fromLatin1(sub), root.filePath(QStringLiteral("bin/") + QString::fromLatin1(sub)));
+    QFile::link(QStringLiteral("/usr/lib/cups/") + QString::fromLatin1(sub),
+                root.filePath(QStringLiteral("bin/") + QString::fromLatin1(sub)));
   // Mode 0700: the scheduler runs it as the owner of the spool's files, who can write the output.
   writeFile(root.filePath(QStringLiteral("bin/backend/archivo")), kBackend,
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -94,9 +96,9 @@ void CupsServer::stop() {
 bool CupsServer::AddQueue(const QString& name, const QStringList& lpadminOptions) {
   const QString out = Output(name);
   QDir().mkpath(out);
-  return Tool(QStringLiteral("lpadmin"),
-              QStringList{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                          QStringLiteral("archivo:") + out} + lpadminOptions);
+  return Tool(QStringLiteral("lpadmin"), QStringList{QStringLiteral("-p"), name, QStringLiteral("-E"),
+                                                     QStringLiteral("-v"), QStringLiteral("archivo:") + out} +
+                                             lpadminOptions);
 }
 
 QString CupsServer::Output(const QString& queue) const {
