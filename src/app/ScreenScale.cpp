@@ -31,8 +31,9 @@ double FitFactor(const QSize& screen) {
 
 double Choose(const QString& setting, const QSize& screen) {
   if (const std::optional<double> fixed = ConfigKeys::FixedScale(setting)) return *fixed;
+  // Only enlarged: below 1 this Qt draws texts cut short, and on Wayland not scaled at all.
   const double fit = FitFactor(screen);
-  return std::abs(fit - 1.0) < kNoticeable ? 0.0 : fit;
+  return fit < 1.0 + kNoticeable ? 0.0 : fit;
 }
 
 double Apply(int argc, char** argv) {

@@ -15,7 +15,8 @@ inline constexpr QSize kDesign{1024, 768};
 // The factor that fits kDesign into a screen of that size (1 when it is the design size).
 double FitFactor(const QSize& screen);
 
-// The factor for the setting and the screen: 0 means no scaling.
+// The factor for the setting and the screen: 0 means no scaling. Automatic scaling only enlarges:
+// a screen smaller than 1024 × 768 shows the windows at their own size.
 double Choose(const QString& setting, const QSize& screen);
 
 // Before the application object exists: reads the setting, measures the primary screen when

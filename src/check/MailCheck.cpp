@@ -24,7 +24,7 @@ CheckLine Mail(const QString& company, const Row& settings, int seconds) {
   if (smtp.Probe() != 0) {
     QString why = smtp.GetLastErrDescription();
     if (sender.mail_pwd.size() >= 3) why.replace(sender.mail_pwd, QStringLiteral("***"));
-    return CheckLine::Fail(id, title, server + u", "_qs + tls + u": "_qs + why,
+    return CheckLine::Fail(id, title, server + u" "_qs + tls + u", "_qs + login + u": "_qs + why,
                            QStringLiteral("revise servidor, puerto, SSL/TSL, usuario y contraseña en la configuración de correo, y que la terminal llegue al servidor"));
   }
   return CheckLine::Pass(id, title, QStringLiteral("%1 %2, %3: el servidor contesta y acepta la sesión (no se envió nada)").arg(server, tls, login));

@@ -40,6 +40,8 @@ struct Mime {
   ~Mime() { c.curl_mime_free(mime); }
 };
 
+size_t discardReply(char*, size_t size, size_t count, void*) { return size * count; }
+
 const char* loginOptions(int authType) {
   switch (authType) {
     case SmtpMail::AuthLogin: return "AUTH=LOGIN";
@@ -243,9 +245,12 @@ int SmtpMail::Probe() {
     c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
   }
   // Greeting, EHLO, STARTTLS and AUTH as for a message, then NOOP instead of a message, then QUIT.
+  // The server's reply to NOOP is libcurl's "response body": dropped, not written to stdout.
   c.curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
+  c.curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardReply);
   const int code = perform(curl, port);
   c.curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, nullptr);
   SSL_uninit();
   return code;
 }

@@ -59,9 +59,12 @@ class ContractPaths : public ::testing::TestWithParam<Path> {
   bool Aim(DemoTerminal& t, const QString& dropped, const QString& shortened, double slowSeconds = 0) {
     if (GetParam() == Path::Embedded) {
       auto ds = DemoDatabase::Open(t.file(QString::fromLatin1(DemoDatabase::kFile)));
-      if (!dropped.isEmpty()) EXPECT_TRUE(ds->Execute(u"DROP PROCEDURE "_qs + dropped));
-      if (!shortened.isEmpty())
+      if (!dropped.isEmpty()) {
+        EXPECT_TRUE(ds->Execute(u"DROP PROCEDURE "_qs + dropped));
+      }
+      if (!shortened.isEmpty()) {
         EXPECT_TRUE(ds->Execute(u"CREATE OR ALTER PROCEDURE dbo."_qs + shortened + u" @empresa varchar(20) AS SELECT 1"_qs));
+      }
       return true;
     }
     if (OdbcDrivers::Find("libtdsodbc.so").isEmpty() || !QFile::exists(u"/usr/bin/python3"_qs)) return false;

@@ -136,15 +136,21 @@ TEST(SystemJournal, EveryErrorShownReachesTheJournalWithItsFieldsAndNoPersonalDa
     EXPECT_EQ(f.value("SYSLOG_IDENTIFIER"), "portal-empleado");
     EXPECT_EQ(f.value("PRIORITY"), "3");
     EXPECT_EQ(f.value("PORTAL_SUBSYSTEM"), c.subsystem);
-    if (!c.code.isEmpty()) EXPECT_EQ(f.value("PORTAL_ERROR_CODE"), c.code);
+    if (!c.code.isEmpty()) {
+      EXPECT_EQ(f.value("PORTAL_ERROR_CODE"), c.code);
+    }
     EXPECT_FALSE(f.value("PORTAL_ERROR_CODE").isEmpty());
     EXPECT_TRUE(f.value("PORTAL_TERMINAL").endsWith(QFile::encodeName(terminal.path())));
     EXPECT_TRUE(f.value("MESSAGE").contains(c.mentions)) << f.value("MESSAGE").toStdString();
     for (auto it = f.begin(); it != f.end(); ++it)
       for (const QByteArray& p : c.personal) EXPECT_FALSE(it.value().contains(p)) << it.key().toStdString() << ": " << it.value().toStdString();
     // The logs the terminal always had are still written.
-    if (c.subsystem == "general") EXPECT_TRUE(QFile::exists(terminal.file(u"Error.log"_qs)));
-    if (c.subsystem == "correo") EXPECT_GT(QFileInfo(terminal.file(u"EnvioMail.log"_qs)).size(), 0);
+    if (c.subsystem == "general") {
+      EXPECT_TRUE(QFile::exists(terminal.file(u"Error.log"_qs)));
+    }
+    if (c.subsystem == "correo") {
+      EXPECT_GT(QFileInfo(terminal.file(u"EnvioMail.log"_qs)).size(), 0);
+    }
   }
 }
 

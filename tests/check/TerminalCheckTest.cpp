@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "check/TerminalCheck.h"
+#include "data/Scramble.h"
 #include "check/PrivateCups.h"
 #include "support/BuildPaths.h"
 #include "support/DemoTerminal.h"
@@ -39,8 +40,15 @@ class TerminalCheckTest : public ::testing::Test {
     cups = new PrivateCups;
     smtp = new TestSmtp::SmtpServer;
     smtp->start();
+    TestSmtp::Options login;
+    login.user = QStringLiteral("portal");
+    login.password = QStringLiteral("ClaveBuena");
+    login.authRequired = true;
+    loginSmtp = new TestSmtp::SmtpServer(login);
+    loginSmtp->start();
   }
   static void TearDownTestSuite() {
+    delete loginSmtp;
     delete smtp;
     delete cups;
   }
@@ -65,6 +73,7 @@ class TerminalCheckTest : public ::testing::Test {
 
   static inline PrivateCups* cups = nullptr;
   static inline TestSmtp::SmtpServer* smtp = nullptr;
+  static inline TestSmtp::SmtpServer* loginSmtp = nullptr;  // wants the login portal / ClaveBuena
 };
 
 struct Broken {
@@ -101,6 +110,12 @@ TEST_F(TerminalCheckTest, EachBrokenPartFailsItsOwnLineAndNamesWhatIsWrong) {
        {"correo.2"}, {"127.0.0.1"}},
       {"a mail server that never answers", [&](DemoTerminal& t) { Run(t, u"update PortalEmpleadoConfigMail set puerto='%1' where empresa=1"_qs.arg(silent.port())); },
        {"correo.1"}, {"127.0.0.1"}},
+      {"a mail login the server refuses",
+       [](DemoTerminal& t) {
+         Run(t, u"update PortalEmpleadoConfigMail set puerto='%1', usuario='portal', password='%2', autenticacion='Si', "
+                "tipo_autenticacion='AUTH LOGIN' where empresa=3"_qs.arg(loginSmtp->port()).arg(EncriptaPWD(u"ClaveMala"_qs)));
+       },
+       {"correo.3"}, {"usuario portal"}},
       {"missing printer", [](DemoTerminal& t) { TIni(t.file(u"config.ini"_qs)).SetEntry(u"VARIABLES"_qs, u"Impresora"_qs, u"NoExiste"_qs); },
        {"impresora"}, {"CUPS no conoce esa impresora"}},
       {"printer refusing jobs", [](DemoTerminal&) { cups->lp(u"cupsreject"_qs, {QString::fromLatin1(PrivateCups::kQueue)}); },
@@ -141,9 +156,12 @@ TEST_F(TerminalCheckTest, EachBrokenPartFailsItsOwnLineAndNamesWhatIsWrong) {
     const CheckLines lines = TerminalCheck::Run({kSeconds});
     cups->lp(u"cupsaccept"_qs, {QString::fromLatin1(PrivateCups::kQueue)});
     EXPECT_EQ(failedIds(lines), b.failing) << TerminalCheck::Text(lines).toStdString();
+    EXPECT_FALSE(TerminalCheck::Text(lines).contains(u"ClaveMala"_qs));
     for (const QString& n : b.named) EXPECT_TRUE(failedText(lines).contains(n)) << n.toStdString() << "\n" << TerminalCheck::Text(lines).toStdString();
     for (const CheckLine& l : lines)
-      if (!l.ok) EXPECT_FALSE(l.todo.isEmpty()) << l.id.toStdString();
+      if (!l.ok) {
+        EXPECT_FALSE(l.todo.isEmpty()) << l.id.toStdString();
+      }
   }
 }
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-const QSize kLogin{1033, 737};  // the login window as its screen draws it
 
 struct Screen {
   const char* name;
@@ -33,6 +32,7 @@ TEST(ScaledScreen, TheLoginFillsTheScreenByOneFactorAndStaysCentred) {
       {"1920x1080", {1920, 1080}, "", 1080.0 / 768},
       {"1280x1024", {1280, 1024}, "", 1280.0 / 1024},
       {"1024x768", {1024, 768}, "", 1.0},
+      {"960x720-only-enlarged", {960, 720}, "", 1.0},
       {"1920x1080-Escala-No", {1920, 1080}, "No", 1.0},
       {"1920x1080-Escala-1.2", {1920, 1080}, "1.2", 1.2},
   };
@@ -70,11 +70,15 @@ TEST(ScaledScreen, TheLoginFillsTheScreenByOneFactorAndStaysCentred) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), s.size);
     const QRect drawn = ScreenPicture::Drawn(picture.convertToFormat(QImage::Format_RGB32));
-    const QSize expected = (QSizeF(kLogin) * s.factor).toSize().boundedTo(s.size);
-    EXPECT_NEAR(drawn.width(), expected.width(), 3);
-    EXPECT_NEAR(drawn.height(), expected.height(), 3);
-    // Centred on the screen (the logical screen is whole pixels, so a pixel or two either way).
-    EXPECT_NEAR(drawn.center().x(), s.size.width() / 2, 3);
-    EXPECT_NEAR(drawn.center().y(), s.size.height() / 2, 3);
+    // The login centres its frame (1033 × 737 at the design size) on the screen in Qt's units; its
+    // inside (kLogin) starts at the frame's corner on a platform without frames. In the screen's
+    // pixels that is the factor times as large, cut to the screen.
+    const QSizeF logical = QSizeF(s.size) / s.factor;
+    const QRectF inside(QPointF((logical.width() - 1033) / 2, (logical.height() - 737) / 2), QSizeF(ScreenPicture::kLogin));
+    const QRect expected = QRectF(inside.topLeft() * s.factor, inside.size() * s.factor).toRect() & QRect(QPoint(0, 0), s.size);
+    EXPECT_NEAR(drawn.left(), expected.left(), 3);
+    EXPECT_NEAR(drawn.top(), expected.top(), 3);
+    EXPECT_NEAR(drawn.right(), expected.right(), 3);
+    EXPECT_NEAR(drawn.bottom(), expected.bottom(), 3);
   }
 }

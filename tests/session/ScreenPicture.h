@@ -3,8 +3,12 @@
 // empty screen.
 #include <QImage>
 #include <QRect>
+#include <QSize>
 
 namespace ScreenPicture {
+
+// The login window's inside, as its screen draws it at the design size.
+inline const QSize kLogin{1017, 698};
 
 inline QRect Drawn(const QImage& image) {
   int left = image.width(), top = image.height(), right = -1, bottom = -1;
