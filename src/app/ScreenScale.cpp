@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
+#include <vector>
 
 #include "app/ConfigKeys.h"
 #include "toolkit/TApplication.h"
@@ -17,7 +18,12 @@ constexpr double kNoticeable = 0.01;
 
 // The primary screen's size in Qt's units, from a short-lived application object.
 QSize measurePrimaryScreen(int argc, char** argv) {
-  QGuiApplication probe(argc, argv);
+  // The application object takes its options out of the list it is given: a copy, so that the
+  // real one still sees them.
+  std::vector<char*> args(argv, argv + argc);
+  args.push_back(nullptr);
+  int count = argc;
+  QGuiApplication probe(count, args.data());
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().size() : QSize();
 }

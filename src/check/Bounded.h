@@ -1,6 +1,7 @@
 #pragma once
 // Runs a piece of the check on a thread of its own and waits for it at most a given time. A
 // piece that does not finish in time is left to end on its own: it owns everything it uses.
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -11,15 +12,22 @@
 
 namespace Bounded {
 
+// Pieces whose thread has not ended yet.
+std::atomic<int>& Running();
+
 template <class Result>
 class Task {
  public:
   explicit Task(std::function<Result()> work) : m_state(std::make_shared<State>()) {
+    ++Running();
     std::thread([state = m_state, work = std::move(work)] {
       Result r = work();
-      std::lock_guard lock(state->mutex);
-      state->result = std::move(r);
-      state->done.notify_all();
+      {
+        std::lock_guard lock(state->mutex);
+        state->result = std::move(r);
+        state->done.notify_all();
+      }
+      --Running();
     }).detach();
   }
   // The result, or nothing when the piece has not ended by `deadline`.

@@ -20,6 +20,10 @@ int& Abandoned() {
   static int count = 0;
   return count;
 }
+std::atomic<int>& Running() {
+  static std::atomic<int> count{0};
+  return count;
+}
 }  // namespace Bounded
 
 namespace TerminalCheck {
@@ -99,9 +103,11 @@ CheckLines Run(const Options& options) {
 
 QString Text(const CheckLines& lines) {
   QString out;
+  // One line each: what a component said over several lines is joined.
+  const auto oneLine = [](QString text) { return text.replace(u"\r\n"_qs, u" / "_qs).replace(u'\n', u" / "_qs).trimmed(); };
   for (const CheckLine& l : lines) {
-    out += (l.ok ? u"✓ "_qs : u"✗ "_qs) + l.title + u": "_qs + l.found;
-    if (!l.ok && !l.todo.isEmpty()) out += u" — qué hacer: "_qs + l.todo;
+    out += (l.ok ? u"✓ "_qs : u"✗ "_qs) + l.title + u": "_qs + oneLine(l.found);
+    if (!l.ok && !l.todo.isEmpty()) out += u" — qué hacer: "_qs + oneLine(l.todo);
     out += u'\n';
   }
   return out;

@@ -9,7 +9,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QThread>
 
+#include "check/Bounded.h"
 #include "check/TerminalCheck.h"
 #include "data/ProcedureText.h"
 #include "odbc/OdbcDrivers.h"
@@ -131,6 +133,8 @@ TEST_P(SlowDatabase, IsAFailureAfterTheLimitNotAHang) {
   // The abandoned piece ends once the server is gone.
   m_server->kill();
   m_server->waitForFinished();
+  for (int i = 0; i < 400 && Bounded::Running() > 0; ++i) QThread::msleep(50);
+  EXPECT_EQ(Bounded::Running(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(StandIn, SlowDatabase, ::testing::Values(Path::SqlServerStandIn));
