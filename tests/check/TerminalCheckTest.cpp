@@ -175,11 +175,21 @@ TEST_F(TerminalCheckTest, TheCommandPrintsTheLinesAndExitsByTheResult) {
     SCOPED_TRACE(broken ? "broken" : "sound");
     if (broken) QFile::remove(t.file(u"FReports/peTiempoExtra.fr3"_qs));
     for (const bool json : {false, true}) {
+      // The program in the folder, and the installer's command naming the folder.
+      const bool script = json == broken;
+      SCOPED_TRACE(script ? "portal-empleado-terminal --comprobar" : "portal-empleado --comprobar");
       QProcess p;
-      p.setWorkingDirectory(t.path());
       QStringList args{u"--comprobar"_qs, u"--segundos"_qs, QString::number(kSeconds)};
       if (json) args << u"--json"_qs;
-      p.start(BuildPaths::Binary(u"/portal-empleado"_qs), args);
+      if (script) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"PORTAL_PROGRAMA"_qs, BuildPaths::Binary(u"/portal-empleado"_qs));
+        p.setProcessEnvironment(env);
+        p.start(BuildPaths::Source(u"/tools/portal-empleado-terminal"_qs), args << t.path());
+      } else {
+        p.setWorkingDirectory(t.path());
+        p.start(BuildPaths::Binary(u"/portal-empleado"_qs), args);
+      }
       ASSERT_TRUE(p.waitForFinished(60000));
       const QString out = QString::fromUtf8(p.readAllStandardOutput());
       EXPECT_EQ(p.exitCode(), broken ? 1 : 0) << out.toStdString() << p.readAllStandardError().toStdString();
