@@ -34,6 +34,6 @@ CheckLine Printer();
 CheckLines Files();
 
 // The logo and signature files the database names: present and readable as pictures.
-CheckLine Pictures(const QStringList& paths);
+CheckLine Images(const QStringList& paths);
 
 }  // namespace Checks

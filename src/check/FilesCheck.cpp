@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -111,13 +112,7 @@ CheckLines Files() {
   return lines;
 }
 
-}  // namespace Checks
-
-#include <QImageReader>
-
-namespace Checks {
-
-CheckLine Pictures(const QStringList& paths) {
+CheckLine Images(const QStringList& paths) {
   QStringList bad;
   for (const QString& path : paths) {
     QImageReader reader(path);

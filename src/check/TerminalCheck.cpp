@@ -15,17 +15,6 @@
 #include "toolkit/TFont.h"
 #include "toolkit/TIni.h"
 
-namespace Bounded {
-int& Abandoned() {
-  static int count = 0;
-  return count;
-}
-std::atomic<int>& Running() {
-  static std::atomic<int> count{0};
-  return count;
-}
-}  // namespace Bounded
-
 namespace TerminalCheck {
 
 namespace {
@@ -95,7 +84,7 @@ CheckLines Run(const Options& options) {
   }
   if (auto line = printer.WaitUntil(Clock::now() + limit)) lines << *line;
   else lines << unanswered(u"impresora"_qs, QStringLiteral("Impresora"), options.seconds, QStringLiteral("revise que cupsd esté en marcha (systemctl status cups)"));
-  if (!pictures.isEmpty()) lines << Checks::Pictures(pictures);
+  if (!pictures.isEmpty()) lines << Checks::Images(pictures);
   lines << files;
   hide(lines, {TIni(QStringLiteral("config.ini")).GetEntry(QStringLiteral("CONFIG"), QStringLiteral("PWD"))});
   return lines;

@@ -160,3 +160,18 @@ TEST(SystemJournal, ALineBreakInAValueTravelsInTheLengthForm) {
   EXPECT_EQ(f.value("MESSAGE"), "uno\ndos");
   EXPECT_EQ(f.value("PORTAL_SUBSYSTEM"), "correo");
 }
+
+TEST(SystemJournal, TheScreenFieldNamesTheWindowInFront) {
+  JournalSocket journal;
+  QWidget screen;
+  screen.setObjectName(u"TRecibos"_qs);
+  screen.show();
+  screen.activateWindow();
+  QCoreApplication::processEvents();
+  SystemJournal::Report(u"impresion"_qs, u"1"_qs, QString(), u"La impresora no aceptó el trabajo"_qs);
+  SystemJournal::Report(u"impresion"_qs, u"1"_qs, u"TPrincipal"_qs, u"dado"_qs);
+  const QList<Fields> entries = journal.Take();
+  ASSERT_EQ(entries.size(), 2);
+  EXPECT_EQ(entries[0].value("PORTAL_SCREEN"), "TRecibos");
+  EXPECT_EQ(entries[1].value("PORTAL_SCREEN"), "TPrincipal");
+}
