@@ -33,10 +33,11 @@ class JournalSocket {
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
     ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    m_before = qgetenv(SystemJournal::SocketVariable);
     qputenv(SystemJournal::SocketVariable, path);
   }
   ~JournalSocket() {
-    qunsetenv(SystemJournal::SocketVariable);
+    qputenv(SystemJournal::SocketVariable, m_before);
     ::close(m_fd);
   }
   // Every entry waiting on the socket, each as its fields.
@@ -76,6 +77,7 @@ class JournalSocket {
  private:
   QTemporaryDir m_dir;
   int m_fd = -1;
+  QByteArray m_before;
 };
 
 struct Reported {
