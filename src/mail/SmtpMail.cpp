@@ -149,8 +149,8 @@ QString SmtpMail::checkBeforeConnecting(int* port) const {
   return QString();
 }
 
-// The handle aimed at the server with its TLS, certificates and time-outs; null with the failure
-// set when libcurl cannot be had.
+// The handle aimed at the server with its TLS, certificates, time-outs and login; null with the
+// failure set when libcurl cannot be had.
 CURL* SmtpMail::connection(int port, const CurlApi** apiOut) {
   QString missing;
   const CurlApi* api = CurlLibrary::Get(&missing);
@@ -165,7 +165,10 @@ CURL* SmtpMail::connection(int port, const CurlApi** apiOut) {
     m_curl = c.curl_easy_init();
   }
   CURL* curl = static_cast<CURL*>(m_curl);
-  if (!curl) return nullptr;
+  if (!curl) {
+    fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs);
+    return nullptr;
+  }
   c.curl_easy_reset(curl);  // keeps the TLS session cache until SSL_uninit
 
   const QString host = ServerAddr.trimmed();
@@ -192,6 +195,11 @@ CURL* SmtpMail::connection(int port, const CurlApi** apiOut) {
   c.curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &limitSendBuffer);
   c.curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   c.curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
+  if (!UserName.isEmpty()) {  // libcurl keeps its own copies of these texts
+    c.curl_easy_setopt(curl, CURLOPT_USERNAME, UserName.toUtf8().constData());
+    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, Password.toUtf8().constData());
+    c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
+  }
   return curl;
 }
 
@@ -235,15 +243,8 @@ int SmtpMail::Probe() {
   if (const QString problem = checkServer(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
   const CurlApi* api = nullptr;
   CURL* curl = connection(port, &api);
-  if (!curl) return m_lastError.isEmpty() ? fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs) : CURLE_FAILED_INIT;
+  if (!curl) return CURLE_FAILED_INIT;
   const CurlApi& c = *api;
-  const QByteArray user = UserName.toUtf8();
-  const QByteArray password = Password.toUtf8();
-  if (!UserName.isEmpty()) {
-    c.curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
-    c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
-  }
   // Greeting, EHLO, STARTTLS and AUTH as for a message, then NOOP instead of a message, then QUIT.
   // The server's reply to NOOP is libcurl's "response body": dropped, not written to stdout.
   c.curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
@@ -262,15 +263,8 @@ int SmtpMail::SendMail() {
 
   const CurlApi* api = nullptr;
   CURL* curl = connection(port, &api);
-  if (!curl) return m_lastError.isEmpty() ? fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs) : CURLE_FAILED_INIT;
+  if (!curl) return CURLE_FAILED_INIT;
   const CurlApi& c = *api;
-  const QByteArray user = UserName.toUtf8();
-  const QByteArray password = Password.toUtf8();
-  if (!UserName.isEmpty()) {
-    c.curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
-    c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
-  }
 
   const QByteArray from = "<" + FromAddr.trimmed().toUtf8() + ">";
   c.curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
