@@ -95,7 +95,7 @@ class ContractPaths : public ::testing::TestWithParam<Path> {
 TEST_P(ContractPaths, ASoundDatabasePassesEveryDatabaseLine) {
   DemoTerminal t;
   if (!Aim(t, QString(), QString())) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
-  const CheckLines lines = TerminalCheck::Run({5});
+  const CheckLines lines = TerminalCheck::Run({10});
   for (const char* id : {"bd.conexion", "bd.version", "bd.cp1252", "bd.contrato", "bd.reloj"}) {
     const CheckLine* l = line(lines, QString::fromLatin1(id));
     ASSERT_NE(l, nullptr) << id << "\n" << TerminalCheck::Text(lines).toStdString();
@@ -107,7 +107,7 @@ TEST_P(ContractPaths, ASoundDatabasePassesEveryDatabaseLine) {
 TEST_P(ContractPaths, AMissingProcedureAndAShorterOneAreBothNamed) {
   DemoTerminal t;
   if (!Aim(t, u"peCargaOpcionVacaciones"_qs, u"permisoEmpleadoVerSueldo"_qs)) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
-  const CheckLines lines = TerminalCheck::Run({5});
+  const CheckLines lines = TerminalCheck::Run({10});
   const CheckLine* contract = line(lines, u"bd.contrato"_qs);
   ASSERT_NE(contract, nullptr) << TerminalCheck::Text(lines).toStdString();
   EXPECT_FALSE(contract->ok);
