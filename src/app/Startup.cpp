@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QImage>
+#include <QScreen>
+#include <QWidget>
 #include <cstdio>
 
 #include "app/AppData.h"
+#include "app/ScreenScale.h"
 #include "toolkit/GuardedApplication.h"
 #include "toolkit/IdleLogout.h"
 #include "toolkit/Pictures.h"
@@ -71,6 +75,20 @@ int PortalRun(const QStringList& args, const LoginFactory& makeLogin) {
 }
 
 void PortalLoginPainted() {
+  // A picture of the primary screen as the login shows it, in the screen's own pixels (checking
+  // a kiosk's scaling): the portal's windows drawn where they stand, the rest black.
+  if (const QString shot = qEnvironmentVariable("PORTAL_CAPTURA_PANTALLA"); !shot.isEmpty())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const qreal dpr = screen->devicePixelRatio();
+      QImage picture((QSizeF(screen->geometry().size()) * dpr).toSize(), QImage::Format_RGB32);
+      picture.setDevicePixelRatio(dpr);
+      picture.fill(Qt::black);
+      QPainter p(&picture);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) p.drawPixmap(w->geometry().topLeft() - screen->geometry().topLeft(), w->grab());
+      p.end();
+      picture.save(shot);
+    }
   if (!qEnvironmentVariableIsSet("PORTAL_SALIR_TRAS_LOGIN")) return;
   std::fputs("shown\n", stdout);
   std::fflush(stdout);
@@ -78,6 +96,7 @@ void PortalLoginPainted() {
 
 int PortalMain(int argc, char** argv, const LoginFactory& makeLogin) {
   Application::EnableAutoScale();
+  ScreenScale::Apply(argc, argv);
   GuardedApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("portal-empleado"));
   QCoreApplication::setApplicationVersion(QStringLiteral("11.0"));

@@ -3,7 +3,9 @@
 #include "data/ConnectionDialog.h"
 #include "data/ConnectionTexts.h"
 #include "data/StatementJournal.h"
+#include "data/ProcedureText.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/SystemJournal.h"
 
 namespace {
 
@@ -26,6 +28,21 @@ ConnectionChoice choiceFrom(const QString& text, const QString& user, const QStr
   c.password = password.isEmpty() ? keys.value(QStringLiteral("pwd")) : password;
   c.windowsAuthentication = keys.value(QStringLiteral("trusted_connection")).compare(u"yes", Qt::CaseInsensitive) == 0;
   return c;
+}
+
+// What a statement runs, without its values: "exec Name" or its first word.
+QString statementKind(const QString& statement) {
+  QString ignored;
+  if (const auto call = ProcedureText::ParseCall(statement, true, &ignored)) return u"exec "_qs + call->name;
+  return statement.simplified().section(u' ', 0, 0).toLower();
+}
+
+// The data source's alert, also sent to the system journal.
+void alert(const QList<DbError>& errors, const QString& statement) {
+  const QString code = errors.isEmpty() ? u"0"_qs : QString::number(errors.first().native);
+  const QString what = statement.isEmpty() ? u"conexion"_qs : statementKind(statement);
+  SystemJournal::Report(u"base de datos"_qs, code, QString(), what + u": "_qs + DescribeErrors(errors));
+  MsgAlert(TDataSource::AlertText(errors, statement), TDataSource::AlertTitle());
 }
 
 }  // namespace
@@ -76,7 +93,7 @@ bool TDataSource::open() {
   if (m_engineGiven) {
     const bool ok = m_engine->Open(&errors);
     StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, m_engine->Describe(), ok, DescribeErrors(errors)});
-    if (!ok) MsgAlert(AlertText(errors, QString()), AlertTitle());
+    if (!ok) alert(errors, QString());
     return ok;
   }
   auto tryChoice = [&](const ConnectionChoice& c) {
@@ -92,7 +109,7 @@ bool TDataSource::open() {
     }
     cUser = oldUser;
     cPassword = oldPassword;
-    MsgAlert(AlertText(again, QString()), AlertTitle());
+    alert(again, QString());
     return false;
   };
   if (cConnect.isEmpty()) {
@@ -102,13 +119,13 @@ bool TDataSource::open() {
       errors.append({QString(), 0,
                      QStringLiteral("No hay datos de conexión: revise la sección [CONFIG] de config.ini (AUTOWIN debe ser .T. o .F.).")});
       StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, QString(), false, DescribeErrors(errors)});
-      MsgAlert(AlertText(errors, QString()), AlertTitle());
+      alert(errors, QString());
       return false;
     }
     return tryChoice(*choice);
   }
   if (openWith(cConnect, &errors)) return true;
-  MsgAlert(AlertText(errors, QString()), AlertTitle());
+  alert(errors, QString());
   // One more attempt, asking for what is missing or wrong.
   const std::optional<ConnectionChoice> choice = ConnectionDialog::Ask(choiceFrom(cConnect, cUser, cPassword));
   return choice && tryChoice(*choice);
@@ -118,7 +135,7 @@ bool TDataSource::runLogged(const QString& statement, bool query, DbOutcome* out
   *out = m_engine->Run(statement);
   StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kDataSourceChannel, statement,
                             out->ok(), outcomeText(*out)});
-  if (!out->ok()) MsgAlert(AlertText(out->errors, statement), AlertTitle());
+  if (!out->ok()) alert(out->errors, statement);
   return out->ok();
 }
 
@@ -127,7 +144,7 @@ bool TDataSource::Execute(const QString& statement) {
   if (!lConnected()) {
     const QList<DbError> closed{{QString(), 0, QStringLiteral("Connection closed")}};
     StatementJournal::Record({JournalEntry::Kind::Statement, kDataSourceChannel, statement, false, DescribeErrors(closed)});
-    MsgAlert(AlertText(closed, statement), AlertTitle());
+    alert(closed, statement);
     return false;
   }
   DbOutcome out;

@@ -40,6 +40,8 @@ struct Mime {
   ~Mime() { c.curl_mime_free(mime); }
 };
 
+size_t discardReply(char*, size_t size, size_t count, void*) { return size * count; }
+
 const char* loginOptions(int authType) {
   switch (authType) {
     case SmtpMail::AuthLogin: return "AUTH=LOGIN";
@@ -119,7 +121,7 @@ int SmtpMail::fail(int code, const QString& description) {
 }
 
 // What can be known wrong without the server; an empty text when nothing is.
-QString SmtpMail::checkBeforeConnecting(int* port) const {
+QString SmtpMail::checkServer(int* port) const {
   const QString host = ServerAddr.trimmed();
   if (host.isEmpty()) return QStringLiteral("Falta la dirección del servidor de correo.");
   for (QChar c : host)
@@ -129,6 +131,11 @@ QString SmtpMail::checkBeforeConnecting(int* port) const {
   *port = ServerPort.trimmed().toInt(&ok);
   if (!ok || *port < 1 || *port > 65535)
     return QStringLiteral("El puerto del servidor de correo no es válido: \"%1\".").arg(ServerPort);
+  return QString();
+}
+
+QString SmtpMail::checkBeforeConnecting(int* port) const {
+  if (const QString problem = checkServer(port); !problem.isEmpty()) return problem;
   if (!MailText::IsSafeAddress(FromAddr))
     return QStringLiteral("La dirección del remitente no es válida: \"%1\".").arg(FromAddr);
   for (const Recipient& r : m_recipients)
@@ -142,21 +149,26 @@ QString SmtpMail::checkBeforeConnecting(int* port) const {
   return QString();
 }
 
-int SmtpMail::SendMail() {
-  m_lastError.clear();
-  int port = 0;
-  if (const QString problem = checkBeforeConnecting(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
-
+// The handle aimed at the server with its TLS, certificates, time-outs and login; null with the
+// failure set when libcurl cannot be had.
+CURL* SmtpMail::connection(int port, const CurlApi** apiOut) {
   QString missing;
   const CurlApi* api = CurlLibrary::Get(&missing);
-  if (!api) return fail(CURLE_FAILED_INIT, missing);
+  if (!api) {
+    fail(CURLE_FAILED_INIT, missing);
+    return nullptr;
+  }
   const CurlApi& c = *api;
+  *apiOut = api;
   if (!m_curl) {
     m_api = api;
     m_curl = c.curl_easy_init();
   }
   CURL* curl = static_cast<CURL*>(m_curl);
-  if (!curl) return fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs);
+  if (!curl) {
+    fail(CURLE_FAILED_INIT, u"No se pudo iniciar el cliente de correo."_qs);
+    return nullptr;
+  }
   c.curl_easy_reset(curl);  // keeps the TLS session cache until SSL_uninit
 
   const QString host = ServerAddr.trimmed();
@@ -183,14 +195,76 @@ int SmtpMail::SendMail() {
   c.curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &limitSendBuffer);
   c.curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   c.curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);  // each message its own conversation, ended by QUIT
-
-  const QByteArray user = UserName.toUtf8();
-  const QByteArray password = Password.toUtf8();
-  if (!UserName.isEmpty()) {
-    c.curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+  if (!UserName.isEmpty()) {  // libcurl keeps its own copies of these texts
+    c.curl_easy_setopt(curl, CURLOPT_USERNAME, UserName.toUtf8().constData());
+    c.curl_easy_setopt(curl, CURLOPT_PASSWORD, Password.toUtf8().constData());
     c.curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, loginOptions(AuthType));
   }
+  return curl;
+}
+
+// Runs the conversation set on the handle; 0, or the failure described.
+int SmtpMail::perform(CURL* curl, int port) {
+  const CurlApi& c = *m_api;
+  char detail[CURL_ERROR_SIZE] = {};
+  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+  Transcript transcript;
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Transcript::collect);
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transcript);
+  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+
+  const CURLcode code = c.curl_easy_perform(curl);
+  // Nothing of this message may outlive it on the kept handle.
+  c.curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
+  if (code == CURLE_OK) return 0;
+
+  SmtpFailureFacts facts;
+  facts.curlCode = code;
+  facts.curlDetail = QString::fromUtf8(detail).trimmed();
+  facts.curlText = QString::fromUtf8(c.curl_easy_strerror(code));
+  facts.server = ServerAddr.trimmed();
+  facts.port = port;
+  facts.timeoutSeconds = Timeout > 0 ? Timeout : 120;
+  facts.userName = UserName;
+  // A refusal the server put into words is the reason, whatever was said after it.
+  facts.lastCommand = transcript.refusal.isEmpty() ? transcript.lastCommand : transcript.refusedCommand;
+  facts.lastReply = transcript.refusal.isEmpty() ? transcript.lastReply : transcript.refusal;
+  return fail(code, DescribeSmtpFailure(facts));
+}
+
+int SmtpMail::Probe() {
+  m_lastError.clear();
+  int port = 0;
+  if (const QString problem = checkServer(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
+  const CurlApi* api = nullptr;
+  CURL* curl = connection(port, &api);
+  if (!curl) return CURLE_FAILED_INIT;
+  const CurlApi& c = *api;
+  // Greeting, EHLO, STARTTLS and AUTH as for a message, then NOOP instead of a message, then QUIT.
+  // The server's reply to NOOP is libcurl's "response body": dropped, not written to stdout.
+  c.curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
+  c.curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardReply);
+  const int code = perform(curl, port);
+  c.curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, nullptr);
+  c.curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, nullptr);
+  SSL_uninit();
+  return code;
+}
+
+int SmtpMail::SendMail() {
+  m_lastError.clear();
+  int port = 0;
+  if (const QString problem = checkBeforeConnecting(&port); !problem.isEmpty()) return fail(CURLE_BAD_FUNCTION_ARGUMENT, problem);
+
+  const CurlApi* api = nullptr;
+  CURL* curl = connection(port, &api);
+  if (!curl) return CURLE_FAILED_INIT;
+  const CurlApi& c = *api;
 
   const QByteArray from = "<" + FromAddr.trimmed().toUtf8() + ">";
   c.curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
@@ -227,33 +301,6 @@ int SmtpMail::SendMail() {
   }
   c.curl_easy_setopt(curl, CURLOPT_MIMEPOST, message.mime);
 
-  char detail[CURL_ERROR_SIZE] = {};
-  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
-  Transcript transcript;
-  c.curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Transcript::collect);
-  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transcript);
-  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
-
-  const CURLcode code = c.curl_easy_perform(curl);
-  // Nothing of this message may outlive it on the kept handle.
-  c.curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
-  c.curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
-  c.curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, nullptr);
-  c.curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
-  c.curl_easy_setopt(curl, CURLOPT_DEBUGDATA, nullptr);
-  c.curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
-  if (code == CURLE_OK) return 0;
-
-  SmtpFailureFacts facts;
-  facts.curlCode = code;
-  facts.curlDetail = QString::fromUtf8(detail).trimmed();
-  facts.curlText = QString::fromUtf8(c.curl_easy_strerror(code));
-  facts.server = host;
-  facts.port = port;
-  facts.timeoutSeconds = timeout;
-  facts.userName = UserName;
-  // A refusal the server put into words is the reason, whatever was said after it.
-  facts.lastCommand = transcript.refusal.isEmpty() ? transcript.lastCommand : transcript.refusedCommand;
-  facts.lastReply = transcript.refusal.isEmpty() ? transcript.lastReply : transcript.refusal;
-  return fail(code, DescribeSmtpFailure(facts));
+  return perform(curl, port);
 }
+

@@ -47,6 +47,10 @@ class SmtpMail {
   int SendMail();
   QString GetLastErrDescription() const { return m_lastError; }
 
+  // Connects as SendMail would (TLS as configured, login when a user is set) and ends with QUIT
+  // without sending anything: 0 when the server took the login, else as SendMail.
+  int Probe();
+
   // Drops the client and the TLS sessions it keeps between messages.
   void SSL_uninit();
 
@@ -58,7 +62,10 @@ class SmtpMail {
   };
   struct Transcript;
 
+  QString checkServer(int* port) const;
   QString checkBeforeConnecting(int* port) const;
+  void* connection(int port, const CurlApi** api);
+  int perform(void* curl, int port);
   int fail(int code, const QString& description);
 
   QList<Recipient> m_recipients;

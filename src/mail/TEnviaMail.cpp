@@ -10,6 +10,7 @@
 #include "data/TQuery.h"
 #include "mail/SmtpMail.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/SystemJournal.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -87,6 +88,23 @@ Rows TEnviaMail::obtenConfiguracion(const QVariant& empresa) {
   return rows;
 }
 
+void TEnviaMail::LeeConfiguracion(const Row& row) {
+  auto text = [&row](int column) { return Text::ToText(row.col(column)); };
+  ServidorMail = text(1);
+  Mail = text(2);
+  Puerto = text(3);
+  ConCopiaPara = text(4);
+  mail_user = text(5);
+  mail_pwd = Desencripta(text(6));
+  autenticacion = text(7);
+  tipoAutenticacion = text(8);
+  NombreMail = text(9);
+  PuestoMail = text(10);
+  SSL = text(11);
+  TSL = text(12);
+  MailRecepcionRH = text(13);
+}
+
 bool TEnviaMail::CargaConfiguracionMail(const QVariant& empresa) {
   try {
     if (!AppData.oAdo) return false;  // no session data source to ask
@@ -98,21 +116,7 @@ bool TEnviaMail::CargaConfiguracionMail(const QVariant& empresa) {
       Puerto = QStringLiteral("0");
       return true;
     }
-    const Row& row = rows.row(1);
-    auto text = [&row](int column) { return Text::ToText(row.col(column)); };
-    ServidorMail = text(1);
-    Mail = text(2);
-    Puerto = text(3);
-    ConCopiaPara = text(4);
-    mail_user = text(5);
-    mail_pwd = Desencripta(text(6));
-    autenticacion = text(7);
-    tipoAutenticacion = text(8);
-    NombreMail = text(9);
-    PuestoMail = text(10);
-    SSL = text(11);
-    TSL = text(12);
-    MailRecepcionRH = text(13);
+    LeeConfiguracion(rows.row(1));
     return true;
   } catch (const std::exception&) {
     return false;
@@ -126,19 +130,24 @@ int TEnviaMail::connectTypeForSettings() const {
   return type;
 }
 
-bool TEnviaMail::EnviaMail() {
-  SmtpMail smtp;
+void TEnviaMail::PreparaServidor(SmtpMail& smtp) const {
   smtp.Reset();
   smtp.FromAddr = Mail;
-  smtp.Subject = titulo;
   smtp.AuthType = ObtenTipoAutenticacion(tipoAutenticacion);
   smtp.UserName = mail_user;
   smtp.Password = mail_pwd;
-  smtp.BodyFormat = SmtpMail::BodyPlain;
-  smtp.BodyText = TextoMail;
   smtp.ServerAddr = ServidorMail;
   smtp.ServerPort = Puerto;
   smtp.Timeout = 120;
+  if (const int type = connectTypeForSettings(); type >= 0) smtp.ConnectType = type;
+}
+
+bool TEnviaMail::EnviaMail() {
+  SmtpMail smtp;
+  PreparaServidor(smtp);
+  smtp.Subject = titulo;
+  smtp.BodyFormat = SmtpMail::BodyPlain;
+  smtp.BodyText = TextoMail;
 
   smtp.AddRecipient(correoDeEmpleado, correoDeEmpleado, SmtpMail::RecipientTo);
   // Optional copies: a value of blanks (a padded column) is no address.
@@ -148,11 +157,11 @@ bool TEnviaMail::EnviaMail() {
     smtp.AddRecipient(correoDeSupervisor, correoDeSupervisor, SmtpMail::RecipientTo);
   for (const QStringList& attachment : attachFiles) smtp.AddAttachment(attachment.value(0));
 
-  if (const int type = connectTypeForSettings(); type >= 0) smtp.ConnectType = type;
-
-  const bool sent = smtp.SendMail() == 0;
+  const int code = smtp.SendMail();
+  const bool sent = code == 0;
   if (!sent) {
     const QString reason = smtp.GetLastErrDescription();
+    SystemJournal::Report(u"correo"_qs, QString::number(code), QString(), reason);
     EscribeEnArchivo(QStringLiteral("No enviado a %1 (\"%2\"): %3").arg(correoDeEmpleado, titulo, reason));
     MsgInfo(reason);
   }

@@ -9,6 +9,8 @@
 
 #include "data/Rows.h"
 
+class SmtpMail;
+
 class TEnviaMail {
  public:
   // Configuration (columns 1 to 13 of the company's mail configuration) and message fields.
@@ -45,6 +47,10 @@ class TEnviaMail {
   Rows obtenConfiguracion(const QVariant& empresa);
   // False only when loading raised an error; then the fields keep their previous values.
   bool CargaConfiguracionMail(const QVariant& empresa);
+  // The fields of one row of the company's mail configuration.
+  void LeeConfiguracion(const Row& row);
+  // The component aimed at this configuration's server, login and TLS, with no message.
+  void PreparaServidor(SmtpMail& smtp) const;
   // Method number of a method name, exact and case-sensitive; unknown names give 0.
   static int ObtenTipoAutenticacion(const QString& nombre);
   void AddAttach(const QString& path);

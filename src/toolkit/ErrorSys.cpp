@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "toolkit/ErrorWindow.h"
+#include "toolkit/SystemJournal.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -36,6 +37,8 @@ ErrorChoice Handle(const TError& error, std::source_location where) {
   }
   const QStringList stack = error.callStack.isEmpty() ? CallStack(where) : error.callStack;
   writeLog(LogText(error, stack));
+  SystemJournal::Report(u"general"_qs, QStringLiteral("%1/%2.%3").arg(error.subSystem).arg(error.genCode).arg(error.subCode),
+                        QString(), error.description + u" ("_qs + error.operation + u")"_qs);
   qCritical("%s", qPrintable(Message(error, stack)));
 
   // An error raised while the handler itself runs cannot be asked about again.

@@ -1,6 +1,7 @@
 #include "toolkit/TApplication.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -58,6 +59,23 @@ void SetTitle(const QString& title) { state().title = title; }
 QString Title() { return state().title.isEmpty() ? QGuiApplication::applicationDisplayName() : state().title; }
 void SetIcon(const QIcon& icon) { QGuiApplication::setWindowIcon(icon); }
 QIcon Icon() { return QGuiApplication::windowIcon(); }
+
+namespace {
+QSize& designArea() {
+  static QSize size;
+  return size;
+}
+}  // namespace
+
+void SetDesignArea(const QSize& size) { designArea() = size; }
+
+QPoint DesignOrigin() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (designArea().isEmpty() || !screen) return QPoint();
+  const QRect area = screen->availableGeometry();
+  return area.topLeft() + QPoint(std::max(0, (area.width() - designArea().width()) / 2),
+                                 std::max(0, (area.height() - designArea().height()) / 2));
+}
 
 void EnableAutoScale() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);

@@ -7,6 +7,8 @@
 // screen is destroyed and Run() returns. The check runs once control is back in the loop,
 // so a screen that closes itself right after opening the next one keeps the program going.
 #include <QIcon>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 class TForm;
@@ -21,6 +23,12 @@ QIcon Icon();
 // Automatic scaling of windows to the screen: Qt's device-independent pixels with the exact
 // (not rounded) scale factor of the screen. Must be called before the QApplication exists.
 void EnableAutoScale();
+
+// With the screens scaled to fit the screen, the area they are drawn for (1024 × 768), centred on
+// the primary screen: screens that place their windows place them inside it. Unset, windows go
+// where the screens say.
+void SetDesignArea(const QSize& size);
+QPoint DesignOrigin();
 
 // Runs the event loop until no screen is visible; returns 0.
 int Run();

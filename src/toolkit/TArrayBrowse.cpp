@@ -129,7 +129,11 @@ QPixmap TArrayBrwColumn::CellPicture(const Row& row) const {
   if (!bBmpData || aBitmaps.isEmpty()) return QPixmap();
   const int n = bBmpData(row);
   if (n < 1 || n > aBitmaps.size()) return QPixmap();
-  return Pictures::Load(aBitmaps[n - 1], nBmpSize);
+  // Drawn for the screen's pixels, so that a scaled window shows it sharp.
+  const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
+  QPixmap pm = Pictures::Load(aBitmaps[n - 1], nBmpSize.isEmpty() ? nBmpSize : nBmpSize * dpr);
+  if (!nBmpSize.isEmpty()) pm.setDevicePixelRatio(dpr);
+  return pm;
 }
 
 // ---- model ----------------------------------------------------------------------------

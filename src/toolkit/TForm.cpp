@@ -81,7 +81,7 @@ void TForm::Construct() {
 }
 
 void TForm::SetBounds(int x, int y, int w, int h) {
-  move(x, y);
+  move(QPoint(x, y) + (parentWidget() ? QPoint() : Application::DesignOrigin()));
   if (m_clientSize.isValid()) return;
   const QSize extra = frameExtra(m_borderStyle);
   resize(std::max(1, w - extra.width()), std::max(1, h - extra.height()));

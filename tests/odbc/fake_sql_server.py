@@ -1,8 +1,14 @@
 #!/usr/bin/python3
 """A stand-in for SQL Server on 127.0.0.1 that speaks just enough TDS 7.4 for the portal's
 ODBC engine through FreeTDS: pre-login, login, and SQL batches answered from a small table.
-Prints its port on the first line of stdout; every batch text received goes to stderr."""
+Prints its port on the first line of stdout; every batch text received goes to stderr.
+Options: --catalogo FILE answers the terminal check's catalogue queries from a JSON file
+({"objects": [[name, xtype], ...], "parameters": [[procedure, parameter], ...]});
+--lento SECONDS waits that long before answering each batch."""
+import datetime
+import json
 import os
+import time
 import socket
 import struct
 import sys
@@ -96,6 +102,9 @@ def rowset(columns, rows):
     return out
 
 
+CATALOGUE = {}
+DELAY = 0.0
+
 BLOB = bytes((i * 7 + i // 251) & 0xFF for i in range(1024 * 1024))
 
 
@@ -123,6 +132,17 @@ def answer(sql):
                 rowset([int_col('dos')], [[2]]) + done(count=1))
     if s == 'select corte':
         return None  # the link breaks in the middle of the session
+    if s == 'select @@version':
+        return rowset([nvarchar_col('version', 400)], [['Microsoft SQL Server 2019 (stand-in)']]) + done(count=1)
+    if s == 'select convert(varchar(19), getdate(), 120)':
+        now = datetime.datetime.now().strftime('%Y-%m-%d %H:%M:%S').encode('cp1252')
+        return rowset([varchar_col('ahora', 19)], [[now]]) + done(count=1)
+    if s == "select name, xtype from sysobjects where xtype in ('p', 'u', 'v')":
+        rows = [[n.encode('cp1252'), x.encode('cp1252')] for n, x in CATALOGUE.get('objects', [])]
+        return rowset([varchar_col('name', 128), varchar_col('xtype', 2)], rows) + done(count=len(rows))
+    if s.startswith('select o.name, c.name from sysobjects o join syscolumns c'):
+        rows = [[p.encode('cp1252'), c.encode('cp1252')] for p, c in CATALOGUE.get('parameters', [])]
+        return rowset([varchar_col('name', 128), varchar_col('param', 128)], rows) + done(count=len(rows))
     return done(count=None)  # settings and anything else: done, nothing to return
 
 
@@ -189,6 +209,8 @@ def serve(conn):
                 total = struct.unpack('<I', body[:4])[0]
                 sql = body[total:].decode('utf-16-le')
                 print(sql, file=sys.stderr, flush=True)
+                if DELAY:
+                    time.sleep(DELAY)
                 reply = answer(sql)
                 if reply is None:
                     conn.shutdown(socket.SHUT_RDWR)
@@ -207,6 +229,13 @@ def exit_with_parent():
 
 
 def main():
+    global CATALOGUE, DELAY
+    args = sys.argv[1:]
+    if '--catalogo' in args:
+        with open(args[args.index('--catalogo') + 1], encoding='utf-8') as f:
+            CATALOGUE = json.load(f)
+    if '--lento' in args:
+        DELAY = float(args[args.index('--lento') + 1])
     threading.Thread(target=exit_with_parent, daemon=True).start()
     server = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
