@@ -13,6 +13,8 @@
 
 #include "app/AppData.h"
 #include "mail/TEnviaMail.h"
+#include "printing/Cups.h"
+#include "printing/KioskPrint.h"
 #include "support/DemoTerminal.h"
 #include "support/SmtpServer.h"
 #include "toolkit/ErrorSys.h"
@@ -124,6 +126,13 @@ TEST(SystemJournal, EveryErrorShownReachesTheJournalWithItsFieldsAndNoPersonalDa
          mail.EnviaMail();
        },
        "correo", "", "127.0.0.1", {"juan.garcia", "JUAN"}},
+      {"print failure",
+       [](DemoTerminal& t) {
+         Cups::UseServer(t.file(u"no-hay-cups.sock"_qs));
+         Printing::PrintPdf(nullptr, QByteArrayLiteral("%PDF-1.4"), u"ReciboPortalCarta"_qs, QSizeF(215.9, 279.4));
+         Cups::UseServer(QString());
+       },
+       "impresion", "destino", "servicio de impresi", {}},
   };
   for (const Reported& c : cases) {
     SCOPED_TRACE(c.name);
