@@ -22,8 +22,8 @@ class TouchGuard : public QObject {
     switch (event->type()) {
       case QEvent::Show:
         if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) {
+          if (!m_shown.contains(w)) connect(w, &QObject::destroyed, this, [this, w] { m_shown.remove(w); });
           m_shown[w].start();
-          connect(w, &QObject::destroyed, this, [this, w] { m_shown.remove(w); }, Qt::UniqueConnection);
         }
         break;
       case QEvent::MouseButtonPress:
