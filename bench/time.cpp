@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "app/AppData.h"
 #include "db/DemoDatabase.h"
 #include "reports/GeneraFastReports.h"
+#include "reports/ReportModal.h"
 #include "screens/login/TRegistro.h"
 #include "screens/menu/TPrincipal.h"
 #include "screens/time/TAusentismos.h"
@@ -110,7 +112,8 @@ BENCHMARK(BM_MenuToOvertime)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_VacationMenuToHistory)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_VacationMenuToRequest)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-void BM_RequestPdfWritten(benchmark::State& state) {
+// The request form laid out for its preview ("Imprimir"); the preview itself is not shown.
+void BM_RequestFormPrepared(benchmark::State& state) {
   TPrincipal* menu = Menu();
   if (!menu) {
     state.SkipWithError("no menu");
@@ -122,20 +125,17 @@ void BM_RequestPdfWritten(benchmark::State& state) {
     s.codigo = AppData.Codigo;
     s.NombreEmpleado = menu->lblNombre->cText();
   });
-  r->txtNumero->Value = "3";
-  QTemporaryDir dir(QDir::current().filePath(QStringLiteral("TEMPbench-XXXXXX")));
-  const QString nombre = dir.filePath(QStringLiteral("SolicitudVacaciones"));
-  qint64 bytes = 0;
-  for (auto _ : state) {
-    if (!r->EscribeSolicitudPDF(nombre)) state.SkipWithError("no PDF written");
-    state.PauseTiming();
-    bytes = QFile(ArchivoPDF(nombre)).size();
-    QFile::remove(ArchivoPDF(nombre));
-    state.ResumeTiming();
-  }
-  state.counters["bytes"] = static_cast<double>(bytes);
+  r->txtNumero->Value = "1";
+  int previews = 0;
+  ReportModal::SetHookForTests([&previews](QDialog&) {
+    ++previews;
+    return 0;
+  });
+  for (auto _ : state) r->btnImprimir->Press();
+  ReportModal::SetHookForTests({});
+  if (previews == 0) state.SkipWithError("no form prepared");
   delete r;
 }
-BENCHMARK(BM_RequestPdfWritten)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_RequestFormPrepared)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

@@ -192,9 +192,10 @@ GO
 CREATE TABLE IF NOT EXISTS PortalEmpleadoFlujo (
   idflujo INTEGER PRIMARY KEY, empresa INTEGER NOT NULL, TipoSol INTEGER NOT NULL, Nombre TEXT NOT NULL
 );
+-- An approver belongs to the flow's company unless empresa_aprobador names another one.
 CREATE TABLE IF NOT EXISTS PortalEmpleadoFlujoAprobador (
   empresa INTEGER NOT NULL, TipoSol INTEGER NOT NULL, idflujo INTEGER NOT NULL,
-  codigo INTEGER NOT NULL, orden INTEGER NOT NULL,
+  codigo INTEGER NOT NULL, orden INTEGER NOT NULL, empresa_aprobador INTEGER,
   PRIMARY KEY (idflujo, codigo)
 );
 CREATE TABLE IF NOT EXISTS PortalEmpleadoFlujoEmpleado (
@@ -212,6 +213,7 @@ CREATE TABLE IF NOT EXISTS PortalEmpleadoSolicitudPaso (
   idsolicitud INTEGER NOT NULL, orden INTEGER NOT NULL, aprobador INTEGER NOT NULL,
   estatus TEXT NOT NULL DEFAULT '',   -- '' waiting, PENDIENTE, AUTORIZADA, RECHAZADA
   comentario TEXT NOT NULL DEFAULT '', fecha DATETIME,
+  empresa_aprobador INTEGER,          -- the approver's company when not the request's
   PRIMARY KEY (idsolicitud, orden)
 );
 CREATE INDEX IF NOT EXISTS ix_paso_aprobador ON PortalEmpleadoSolicitudPaso (aprobador, estatus);

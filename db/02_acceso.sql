@@ -64,7 +64,7 @@ CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_MarcasAutorizaSup @empresa varchar(2
 SELECT em.empresa AS empresa,
   COALESCE(c.autoriza_supervisor, '0') AS autoriza_supervisor,
   COALESCE(c.envia_correo, '0') AS envia_correo,
-  CASE WHEN EXISTS (SELECT 1 FROM PortalEmpleadoFlujoAprobador a WHERE a.empresa = em.empresa
+  CASE WHEN EXISTS (SELECT 1 FROM PortalEmpleadoFlujoAprobador a WHERE COALESCE(a.empresa_aprobador, a.empresa) = em.empresa
     AND a.codigo = CAST(@codigo AS INTEGER)) THEN '1' ELSE '0' END AS empleado_autoriza,
   CASE WHEN EXISTS (SELECT 1 FROM empleados s WHERE s.empresa = em.empresa
     AND s.supervisor = CAST(@codigo AS INTEGER)) THEN '1' ELSE '0' END AS empleado_supervisor

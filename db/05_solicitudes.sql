@@ -5,13 +5,13 @@
 DROP TRIGGER IF EXISTS PortalSolicitudPasos;
 CREATE TRIGGER PortalSolicitudPasos AFTER INSERT ON PortalEmpleadoSolicitud
 BEGIN
-  INSERT INTO PortalEmpleadoSolicitudPaso (idsolicitud, orden, aprobador, estatus, comentario)
-  SELECT NEW.id, row_number() OVER (ORDER BY grupo, orden), codigo, '', '' FROM (
-    SELECT 0 AS grupo, 0 AS orden, e.supervisor AS codigo FROM empleados e JOIN PortalEmpleadoAdminConfig c ON c.empresa = e.empresa
+  INSERT INTO PortalEmpleadoSolicitudPaso (idsolicitud, orden, aprobador, estatus, comentario, empresa_aprobador)
+  SELECT NEW.id, row_number() OVER (ORDER BY grupo, orden), codigo, '', '', empresa_aprobador FROM (
+    SELECT 0 AS grupo, 0 AS orden, e.supervisor AS codigo, NULL AS empresa_aprobador FROM empleados e JOIN PortalEmpleadoAdminConfig c ON c.empresa = e.empresa
     WHERE e.empresa = NEW.empresa AND e.codigo = NEW.codigo AND c.autoriza_supervisor = '1' AND e.supervisor IS NOT NULL
       AND e.supervisor NOT IN (SELECT a.codigo FROM PortalEmpleadoFlujoAprobador a WHERE a.idflujo = NEW.idflujo)
     UNION ALL
-    SELECT 1, a.orden, a.codigo FROM PortalEmpleadoFlujoAprobador a WHERE a.idflujo = NEW.idflujo
+    SELECT 1, a.orden, a.codigo, a.empresa_aprobador FROM PortalEmpleadoFlujoAprobador a WHERE a.idflujo = NEW.idflujo
   );
   UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'PENDIENTE' WHERE idsolicitud = NEW.id AND orden = 1;
 END;
@@ -115,7 +115,7 @@ SELECT p.estatus AS estatus,
   trim(p.orden || '. ' || trim(e.nombre || ' ' || e.ap_paterno) || CASE WHEN p.comentario <> '' THEN ': ' || p.comentario ELSE '' END) AS comentario,
   p.orden AS orden, p.aprobador AS aprobador
 FROM PortalEmpleadoSolicitudPaso p JOIN PortalEmpleadoSolicitud s ON s.id = p.idsolicitud
-LEFT JOIN empleados e ON e.empresa = s.empresa AND e.codigo = p.aprobador
+LEFT JOIN empleados e ON e.empresa = COALESCE(p.empresa_aprobador, s.empresa) AND e.codigo = p.aprobador
 WHERE p.idsolicitud = CAST(@id AS INTEGER) ORDER BY p.orden
 GO
 
@@ -127,7 +127,7 @@ SELECT s.id AS idsolicitud, s.codigo AS codigo, trim(e.nombre || ' ' || e.ap_pat
 FROM PortalEmpleadoSolicitudPaso p JOIN PortalEmpleadoSolicitud s ON s.id = p.idsolicitud
 JOIN empleados e ON e.empresa = s.empresa AND e.codigo = s.codigo
 WHERE p.aprobador = CAST(@codigo AS INTEGER) AND p.estatus = 'PENDIENTE' AND s.estatus = 'P'
-  AND s.empresa = CAST(@empresa AS INTEGER) AND s.tiposol = CAST(@tipo AS INTEGER)
+  AND COALESCE(p.empresa_aprobador, s.empresa) = CAST(@empresa AS INTEGER) AND s.tiposol = CAST(@tipo AS INTEGER)
 ORDER BY s.id
 GO
 
@@ -139,7 +139,7 @@ SELECT CASE WHEN s.estatus = 'P' AND n.aprobador IS NOT NULL THEN s.tiposol ELSE
   trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, '')) AS nombre
 FROM PortalEmpleadoSolicitud s JOIN empleados e ON e.empresa = s.empresa AND e.codigo = s.codigo
 LEFT JOIN PortalEmpleadoSolicitudPaso n ON n.idsolicitud = s.id AND n.orden = CAST(@orden AS INTEGER) + 1
-LEFT JOIN empleados a ON a.empresa = s.empresa AND a.codigo = n.aprobador
+LEFT JOIN empleados a ON a.empresa = COALESCE(n.empresa_aprobador, s.empresa) AND a.codigo = n.aprobador
 LEFT JOIN datosemps da ON da.empresa = a.empresa AND da.codigo = a.codigo
 WHERE s.id = CAST(@id AS INTEGER)
 GO

@@ -16,7 +16,7 @@ GO
 CREATE OR ALTER PROCEDURE dbo.PortaEmpleado_ExtraePersonasAutorizar @empresa varchar(20), @tipo varchar(5), @idflujo varchar(20) AS
 SELECT a.empresa AS empresa, a.TipoSol AS tiposol, a.codigo AS codigo,
   trim(e.nombre || ' ' || e.ap_paterno || ' ' || COALESCE(e.ap_materno, '')) AS nombre, a.orden AS orden
-FROM PortalEmpleadoFlujoAprobador a JOIN empleados e ON e.empresa = a.empresa AND e.codigo = a.codigo
+FROM PortalEmpleadoFlujoAprobador a JOIN empleados e ON e.empresa = COALESCE(a.empresa_aprobador, a.empresa) AND e.codigo = a.codigo
 WHERE a.empresa = CAST(@empresa AS INTEGER) AND a.TipoSol = CAST(@tipo AS INTEGER) AND a.idflujo = CAST(@idflujo AS INTEGER)
 ORDER BY a.orden
 GO
@@ -105,7 +105,7 @@ SELECT f.idflujo AS idflujo, f.Nombre AS flujo, a.orden AS orden, a.codigo AS ap
   (SELECT group_concat(x.codigo, ', ') FROM PortalEmpleadoFlujoEmpleado x WHERE x.idflujo = f.idflujo) AS empleados,
   (SELECT count(*) FROM PortalEmpleadoFlujoEmpleado x WHERE x.idflujo = f.idflujo) AS total_empleados
 FROM PortalEmpleadoFlujo f LEFT JOIN PortalEmpleadoFlujoAprobador a ON a.idflujo = f.idflujo
-LEFT JOIN empleados ea ON ea.empresa = a.empresa AND ea.codigo = a.codigo
+LEFT JOIN empleados ea ON ea.empresa = COALESCE(a.empresa_aprobador, a.empresa) AND ea.codigo = a.codigo
 WHERE f.empresa = CAST(@empresa AS INTEGER) AND f.TipoSol = CAST(@tipo AS INTEGER)
 ORDER BY f.idflujo, a.orden
 GO

@@ -480,9 +480,11 @@ UPDATE PortalEmpleadoConfig SET emps_todas = 'N';
 GO
 
 -- Authorization flows: two approvers for operations, three for administration and loans.
+-- Flow 9 crosses companies: employee 200005's vacations go first to employee 2 of company 1.
 INSERT INTO PortalEmpleadoFlujo (idflujo, empresa, TipoSol, Nombre) VALUES
 (1, 1, 1, 'VACACIONES OPERACIÓN'), (2, 1, 1, 'VACACIONES ADMINISTRACIÓN'), (3, 1, 2, 'PERMISOS GENERAL'), (4, 1, 3, 'PRÉSTAMOS'),
-(5, 2, 1, 'VACACIONES PLANTA'), (6, 2, 2, 'PERMISOS PLANTA'), (7, 2, 3, 'PRÉSTAMOS PLANTA'), (8, 3, 1, 'VACACIONES');
+(5, 2, 1, 'VACACIONES PLANTA'), (6, 2, 2, 'PERMISOS PLANTA'), (7, 2, 3, 'PRÉSTAMOS PLANTA'), (8, 3, 1, 'VACACIONES'),
+(9, 3, 1, 'VACACIONES DIRECCIÓN CORPORATIVA');
 INSERT INTO PortalEmpleadoFlujoAprobador (empresa, TipoSol, idflujo, codigo, orden) VALUES
 (1, 1, 1, 3, 1), (1, 1, 1, 1, 2),
 (1, 1, 2, 3, 1), (1, 1, 2, 6, 2), (1, 1, 2, 1, 3),
@@ -492,9 +494,12 @@ INSERT INTO PortalEmpleadoFlujoAprobador (empresa, TipoSol, idflujo, codigo, ord
 (2, 2, 6, 100003, 1),
 (2, 3, 7, 100002, 1), (2, 3, 7, 100001, 2),
 (3, 1, 8, 200001, 1);
+INSERT INTO PortalEmpleadoFlujoAprobador (empresa, TipoSol, idflujo, codigo, orden, empresa_aprobador) VALUES
+(3, 1, 9, 2, 1, 1), (3, 1, 9, 200001, 2, NULL);
 INSERT INTO PortalEmpleadoFlujoEmpleado (empresa, TipoSol, idflujo, codigo)
 SELECT e.empresa, f.TipoSol, f.idflujo, e.codigo FROM empleados e JOIN PortalEmpleadoFlujo f ON f.empresa = e.empresa
-WHERE e.fch_baja IS NULL AND (f.idflujo NOT IN (1, 2) OR (f.idflujo = 1 AND e.codigo % 2 = 1) OR (f.idflujo = 2 AND e.codigo % 2 = 0));
+WHERE e.fch_baja IS NULL AND (f.idflujo NOT IN (1, 2, 8, 9) OR (f.idflujo = 1 AND e.codigo % 2 = 1) OR (f.idflujo = 2 AND e.codigo % 2 = 0)
+  OR (f.idflujo = 8 AND e.codigo <> 200005) OR (f.idflujo = 9 AND e.codigo = 200005));
 GO
 
 -- Requests in every state, moved along by the same statements the portal sends.
@@ -510,6 +515,7 @@ FROM PortalEmpleadoFlujoEmpleado f JOIN (
   UNION ALL SELECT 7, 17, 2, 5, 1, 0, 'CITA MÉDICA', 1
   UNION ALL SELECT 8, 9, 3, 0, 0, 15000, 'GASTOS ESCOLARES', 5
   UNION ALL SELECT 9, 100005, 1, 35, 5, 0, 'VACACIONES', 2
+  UNION ALL SELECT 10, 200005, 1, 45, 4, 0, 'VIAJE DE NEGOCIOS Y DESCANSO', 3
 ) r ON r.codigo = f.codigo AND r.tipo = f.TipoSol
 ORDER BY r.orden;
 UPDATE PortalEmpleadoSolicitudPaso SET estatus = 'AUTORIZADA', fecha = datetime('now', '-1 days')

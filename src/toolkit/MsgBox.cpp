@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "toolkit/IdleLogout.h"
+#include "toolkit/Modality.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TextUtil.h"
 
@@ -40,7 +42,8 @@ bool show(MsgKind kind, const QVariant& value, const QString& rawTitle) {
     return s.answers.takeFirst();
   }
 
-  QMessageBox box(QApplication::activeWindow());
+  QPointer<QWidget> opener = Modality::Opener();
+  QMessageBox box(opener);
   box.setWindowTitle(title);
   box.setText(text);
   switch (kind) {
@@ -56,12 +59,14 @@ bool show(MsgKind kind, const QVariant& value, const QString& rawTitle) {
     box.setDefaultButton(defaultYes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
+    Modality::Return(opener);
     return box.clickedButton() == yes;
   }
   QPushButton* ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();
+  Modality::Return(opener);
   return true;
 }
 

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace Render {
 
-// The widget as it looks now (laid out and polished first, even when not shown).
+// The widget as its window shows it (a window not shown is shown for the picture).
 QImage Grab(QWidget* widget);
 // Writes it as PNG; false when the file cannot be written.
 bool ToPng(QWidget* widget, const QString& path);

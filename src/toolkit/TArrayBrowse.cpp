@@ -439,6 +439,9 @@ TArrayBrowse::TArrayBrowse(QWidget* parent, const QString& name)
             m_model->headersChanged();
             if (m_current != before) OnChange(this);
           });
+  connect(m_table, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    if (index.isValid()) OnClick(this);
+  });
   connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     if (TArrayBrwColumn* col = Column(index.column() + 1)) col->OnDataDblClick(col);
     OnDataDblClick(this);

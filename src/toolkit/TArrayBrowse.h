@@ -109,6 +109,7 @@ class TArrayBrowse : public TControl<TArrayBrowse, QWidget> {
   QString Filter(int column) const;
 
   Event<TArrayBrowse*> OnChange;       // the user moved to another row
+  Event<TArrayBrowse*> OnClick;        // a touch on a row, the current one included
   Event<TArrayBrowse*> OnDblClick;
   Event<TArrayBrowse*> OnDataDblClick;  // double click on a cell
 

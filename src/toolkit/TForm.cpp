@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "toolkit/IdleLogout.h"
+#include "toolkit/Modality.h"
 #include "toolkit/Pictures.h"
 #include "toolkit/TApplication.h"
 
@@ -65,6 +66,7 @@ TForm::TForm(QWidget* parent)
                      applyWindowFlags();
                    }) {
   Application::Register(this);
+  Modality::InstallTouchGuard();
   applyWindowFlags();
 }
 
@@ -183,11 +185,7 @@ void TForm::ShowModal() {
       if (self) m_loop = nullptr;
     }
   }
-  if (opener) {
-    opener->activateWindow();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) opener->raise();
-    opener->setFocus(Qt::ActiveWindowFocusReason);
-  }
+  Modality::Return(opener);
   if (self) deleteLater();
 }
 

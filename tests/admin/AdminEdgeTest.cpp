@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTableView>
 
 #include "admin/AdminSession.h"
 #include "data/Scramble.h"
@@ -103,8 +104,23 @@ TEST(AdminEdges, AllCompaniesBoxCountsOnlyWhileEnabled) {
     AdminSession s;
     TAdministrador* a = s.admin;
     a->chkTodasLasEmpresas->lChecked = c.checked;
+    // The box shows on the pages whose save it governs, and on no other.
+    for (int page : {2, 3, 4, 5, 6, 1}) {
+      a->Otros->nOption = page;
+      EXPECT_EQ(a->chkTodasLasEmpresas->lVisible(), page == 1 || page == 2 || page == 4) << page;
+      EXPECT_EQ(a->lblTodaslasEmpresas->lVisible(), a->chkTodasLasEmpresas->lVisible()) << page;
+    }
     a->Otros->nOption = 4;
-    if (c.policySelected) a->arregloPoliticasaChange();
+    if (c.policySelected) {
+      // A touch on the first row, highlighted from the start, loads it.
+      ASSERT_GT(a->arregloPoliticas->Len(), 0);
+      ASSERT_EQ(a->arregloPoliticas->nArrayAt(), 1);
+      const QModelIndex first = a->arregloPoliticas->View()->model()->index(0, 2);
+      a->arregloPoliticas->View()->setCurrentIndex(first);
+      emit a->arregloPoliticas->View()->clicked(first);
+      EXPECT_EQ(a->txtNombrePolitica->Value(), Text::ToText(a->arregloPoliticas->CurrentRow().col(3)).trimmed());
+      EXPECT_NE(a->txtIdPolitica->Value(), QStringLiteral("0"));
+    }
     EXPECT_EQ(a->chkTodasLasEmpresas->lEnabled(), !c.policySelected);
     a->Otros->nOption = 1;
     EXPECT_TRUE(a->chkTodasLasEmpresas->lVisible());
@@ -112,7 +128,7 @@ TEST(AdminEdges, AllCompaniesBoxCountsOnlyWhileEnabled) {
     a->btnGuardar->Press();
     EXPECT_EQ(sentStarting(" exec PortalEmpleadoGuardaConfiguracionVacaciones ").size(), c.saves);
     EXPECT_EQ(MsgSeam::Texts(), QStringList{QStringLiteral("Proceso terminado")});
-    // The policy page follows the same box, although it is not shown there.
+    // The policy page follows the same box, shown there too.
     MsgSeam::Clear();
     a->Otros->nOption = 4;
     if (!c.policySelected) {
@@ -265,19 +281,25 @@ TEST(AdminEdges, FlowNames) {
     QString message;
     bool closes;
     QString sent;
+    bool insertFails = false;
   };
   const QString longName(300, u'X');
   const Case cases[] = {
-      {QString(), QStringLiteral("Debe indicar el nombre del flujo"), false, QString()},
-      {QStringLiteral("   "), QStringLiteral("Debe indicar el nombre del flujo"), false, QString()},
+      {QString(), QStringLiteral("Flujo guardado"), true, QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo 1,1,''")},
+      {QStringLiteral("   "), QStringLiteral("Flujo guardado"), true, QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo 1,1,''")},
       {longName, QStringLiteral("El nombre del flujo no puede tener más de 100 caracteres"), false, QString()},
       {QStringLiteral("D'Alba Norte"), QStringLiteral("Flujo guardado"), true,
        QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo 1,1,'D''Alba Norte'")},
+      {QStringLiteral("NORTE"), QStringLiteral("Error al guardar flujo"), true,
+       QStringLiteral("exec dbo.PortaEmpleado_AgregaFlujo 1,1,'NORTE'"), true},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.left(20).toStdString());
     AdminSession s;
     TAdministrador* a = s.admin;
     a->Otros->nOption = 5;
+    if (c.insertFails) ASSERT_TRUE(AppData.oAdo->Execute(QStringLiteral("DROP PROCEDURE dbo.PortaEmpleado_AgregaFlujo")));
+    StatementJournal::Clear();
     bool open = true;
     AdminSession::WithModal([&] { a->btnAgregarFlujoNuevo->Press(); }, [&](TForm& f) {
       auto* d = qobject_cast<TNuevoFlujo*>(&f);
@@ -289,10 +311,11 @@ TEST(AdminEdges, FlowNames) {
         EXPECT_EQ(d->txtNombreFlujo->Value(), Text::RTrim(c.name));  // what was typed stays
       }
     });
-    EXPECT_EQ(MsgSeam::Texts(), QStringList{c.message});
+    // A failed insert shows the data source's alert first.
+    EXPECT_EQ(c.insertFails ? MsgSeam::Texts().mid(1) : MsgSeam::Texts(), QStringList{c.message});
     EXPECT_EQ(open, !c.closes);
     EXPECT_EQ(sentStarting("exec dbo.PortaEmpleado_AgregaFlujo "), c.sent.isEmpty() ? QStringList() : QStringList{c.sent});
-    if (c.closes) {
+    if (c.closes && !c.insertFails) {
       EXPECT_EQ(a->cmbFlujo->cText(), Text::AllTrim(c.name));
     }
   }

@@ -18,9 +18,9 @@ TEST(AdminJourney, MailAccountSavedForEveryCompanyScrambledAndShownPlain) {
   EXPECT_EQ(a->cmbEmpresas->Len(), 3);
   EXPECT_EQ(a->empresa, QStringLiteral("1"));
   Render::ToPng(a, AdminSession::ScreensDir() + "/admin-vacaciones.png");
-  a->chkTodasLasEmpresas->lChecked = true;  // checked on page 1, still governing page 2
+  a->chkTodasLasEmpresas->lChecked = true;  // checked on page 1, shown and governing on page 2
   a->Otros->nOption = 2;
-  EXPECT_FALSE(a->chkTodasLasEmpresas->lVisible());
+  EXPECT_TRUE(a->chkTodasLasEmpresas->lVisible());
   EXPECT_EQ(a->txtServidor->Value(), QStringLiteral("127.0.0.1"));
   EXPECT_EQ(a->txtDireccion1->Value(), QStringLiteral("portal@norte.demo.local"));
   EXPECT_EQ(a->txtRHMail->Value(), QStringLiteral("rh@norte.demo.local"));

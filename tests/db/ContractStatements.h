@@ -130,7 +130,7 @@ inline QList<Sent> Statements() {
       // Flow definition and maintenance.
       {"Catalogos", Kind::Rows, " exec dbo.PortaEmpleado_Catalogos " + E + ",1", 2, {1, 2}},
       {"AgregaFlujo", Kind::Write, "exec dbo.PortaEmpleado_AgregaFlujo " + E + ",1,'VACACIONES VENTAS'"},
-      {"ModificaFlujo", Kind::Write, " exec dbo.PortalEmpleado_ModificaNombreFlujo  1,9,'VACACIONES VENTAS NORTE'"},
+      {"ModificaFlujo", Kind::Write, " exec dbo.PortalEmpleado_ModificaNombreFlujo  1,10,'VACACIONES VENTAS NORTE'"},
       {"Flujos", Kind::Rows, "exec dbo.PortaEmpleado_Flujos " + E + ",1", 4, {1, 4}},
       {"IdFlujo", Kind::Rows, "select idflujo from PortalEmpleadoFlujo where empresa=" + E + " and TipoSol= 1 and Nombre= 'VACACIONES VENTAS NORTE'", 1, {1}},
       {"PersonasAutorizan", Kind::Rows, "EXEC dbo.PortaEmpleado_ExtraePersonasAutorizar  " + E + ",1,2", 5, {1, 2, 3, 4, 5}},

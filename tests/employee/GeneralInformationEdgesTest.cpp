@@ -312,6 +312,31 @@ TEST(GeneralInformation, EdgeRows) {
          g->btnGuardarCambio->Press();
          EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 5 AND Idcatalogo = 123456789"), QStringLiteral("ROSA PRUEBA"));
        }},
+      {"a failed statement stops only itself: a father-id collision still saves the mother and spouse", "Modifica=Si\n",
+       [](S& s) {
+         const QString cat = catalogo();
+         ASSERT_TRUE(S::exec("DELETE FROM rhfamiliar WHERE idparentesco IN (1, 2, 5) AND Idcatalogo = " + cat));
+         // Another terminal took the number this one is about to use for the father.
+         ASSERT_TRUE(S::exec("CREATE TRIGGER numero_tomado BEFORE INSERT ON rhfamiliar WHEN NEW.idparentesco = 1 "
+                             "BEGIN SELECT RAISE(ABORT, 'id_familia duplicado'); END"));
+         ASSERT_TRUE(S::exec("CREATE TRIGGER datos_bloqueados BEFORE UPDATE ON datosemps "
+                             "BEGIN SELECT RAISE(ABORT, 'registro bloqueado'); END"));
+         auto* g = s.open<TInformacionGeneral>();
+         g->txtPadre->Value = QStringLiteral("JOSÉ PADRE");
+         g->txtMadre->Value = QStringLiteral("MARÍA MADRE");
+         g->txtConyuge->Value = QStringLiteral("ROSA CÓNYUGE");
+         MsgSeam::QueueAnswer(true);
+         g->btnGuardarCambio->Press();
+         const QList<MsgSeam::Shown> boxes = MsgSeam::Taken();
+         ASSERT_EQ(boxes.size(), 3);
+         EXPECT_EQ(boxes[1].title, QStringLiteral("EJECUCION INCOMPLETA"));
+         EXPECT_TRUE(boxes[1].text.contains("registro bloqueado")) << boxes[1].text.toStdString();
+         EXPECT_EQ(boxes[2].title, QStringLiteral("EJECUCION INCOMPLETA"));
+         EXPECT_TRUE(boxes[2].text.contains("id_familia duplicado")) << boxes[2].text.toStdString();
+         EXPECT_TRUE(S::rows("SELECT 1 FROM rhfamiliar WHERE idparentesco = 1 AND Idcatalogo = " + cat).isEmpty());
+         EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 2 AND Idcatalogo = " + cat), QStringLiteral("MARÍA MADRE"));
+         EXPECT_EQ(S::value("SELECT nombre FROM rhfamiliar WHERE idparentesco = 5 AND Idcatalogo = " + cat), QStringLiteral("ROSA CÓNYUGE"));
+       }},
       {"typing in the children box is not saved; saving answered No sends nothing", "Modifica=Si\n",
        [](S& s) {
          auto* g = s.open<TInformacionGeneral>();
@@ -355,6 +380,8 @@ TEST(GeneralInformation, KeyboardLayouts) {
        "@/-_.*+,", ""},
       {"a blank between words", {"btn5", "btnEspacio", "BtnD", "btnEe"}, "5 de", ""},
       {"backspace", {"btnA", "btnB", "btnRetroceso"}, "a", ""},
+      {"backspace after a blank keeps the blank", {"btnA", "btnEspacio", "btnB", "btnRetroceso"}, "a ", ""},
+      {"the next letter follows the kept blank", {"btnA", "btnEspacio", "btnB", "btnRetroceso", "btnC"}, "a c", ""},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -368,11 +395,12 @@ TEST(GeneralInformation, KeyboardLayouts) {
   }
   // The keys write into the edit touched last; the key faces follow the case.
   auto* g = s.open<TInformacionGeneral>();
-  EXPECT_EQ(g->oBkgnd(), QStringLiteral("DATOSPERSONALES"));
+  EXPECT_EQ(g->oBkgnd(), QStringLiteral("TecladoEdicionDatos"));
   g->Teclado()->Press("btnMayusculas");
   EXPECT_EQ(g->oBkgnd(), QStringLiteral("TecladoEdicionDatos"));
   S::render(g, "informacion-general-mayusculas");
   g->Teclado()->Press("btnMinusculas");
+  EXPECT_EQ(g->oBkgnd(), QStringLiteral("DATOSPERSONALES"));
   g->txtTel->OnClick(g->txtTel);
   const QString tel = g->txtTel->Value();
   S::press(g->Teclado(), {"btn9", "btnEspacio"});

@@ -3,6 +3,7 @@
 // lists, long ids, the last approver, the requesting employee's history and the printed form.
 #include <QDate>
 #include <QDialog>
+#include <functional>
 
 #include "support/BuildPaths.h"
 #include "RequestsFixture.h"
@@ -15,6 +16,7 @@
 #include "screens/requests/TSolicitudes.h"
 #include "screens/shared/BalancePanels.h"
 #include "screens/shared/TiposSolicitud.h"
+#include "screens/time/TVacaciones.h"
 
 using namespace Requests;
 using Text::ToText;
@@ -315,6 +317,135 @@ TEST(RequestDecisions, RejectionReasonsAndTheEmployeesAddress) {
     EXPECT_EQ(ToText(paso.value(0).col(1)), c.guardado ? "RECHAZADA" : "PENDIENTE");
     EXPECT_EQ(ToText(paso.value(0).col(2)), c.guardado ? c.motivo : QString());
     a->Close();
+  }
+}
+
+// Approver and employee in different companies (demo flow 9: employee 200005 of company 3
+// goes first to employee 2 of company 1): the notices go with the mail settings of the
+// approver's company; the employee's own company only finds the employee's address.
+TEST(RequestDecisions, AcrossCompaniesTheApproversMailSettingsAndTheEmployeesAddress) {
+  struct Caso {
+    const char* nombre;
+    bool autoriza;
+    QString mensaje;
+  };
+  const Caso casos[] = {
+      {"authorized: the next approver is told", true, QStringLiteral("Solicitud actualizada correctamente")},
+      {"rejected: the employee is told", false, QStringLiteral("Rechazo guardado. Ya se ha enviado la notificacion al trabajador")},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    Portal p;
+    ASSERT_TRUE(p.started);
+    const qlonglong id = static_cast<qlonglong>(
+        Text::Val(p.Filas("SELECT id FROM PortalEmpleadoSolicitud WHERE empresa = 3 AND codigo = 200005 AND estatus = 'P'").value(0).col(1)));
+    ASSERT_GT(id, 0);
+    const QString empleado = Text::AllTrim(ToText(p.Filas("EXEC dbo.PortalEmpleado_ServidorCorreo 3,200005").value(0).col(1)));
+    const QString siguiente = Text::AllTrim(ToText(p.Filas("EXEC dbo.PortalEmpleado_ServidorCorreo 3,200001").value(0).col(1)));
+    const QString mailEmpleado = Text::AllTrim(ToText(p.Filas("select mail from empleados where empresa= 3 and codigo=200005").value(0).col(1)));
+    ASSERT_FALSE(empleado.isEmpty());
+    ASSERT_FALSE(siguiente.isEmpty());
+    ASSERT_FALSE(mailEmpleado.isEmpty());
+    // Company 3's own settings would show in the sender and leave out the company-1 copy.
+    p.otra->Execute("UPDATE PortalEmpleadoConfigMail SET cuenta = 'portal@consultores.demo.local', mail_rh = 'rh@consultores.demo.local' WHERE empresa = 3");
+
+    p.Entra(Aprobador(2));
+    ASSERT_EQ(AppData.Empresa.trimmed(), QStringLiteral("1"));
+    auto* a = p.Abre<TAutorizaciones>();
+    a->btnBuscar->Press();
+    ASSERT_GT(Selecciona(a->arregloDAtos, id), 0);
+    EXPECT_EQ(Text::AllTrim(ToText(a->arregloDAtos->CurrentRow().col(9))), QStringLiteral("3"));
+    MsgSeam::Clear();
+    const auto antes = p.smtp.messages().size();
+    if (c.autoriza) {
+      a->btnAutorizar->Press();
+    } else {
+      TForm::SetModalHook([](TForm& f) {
+        auto* m = qobject_cast<TMotivoRechazo*>(&f);
+        ASSERT_NE(m, nullptr);
+        m->txtMotivoRechazo->Value = QStringLiteral("Cierre de trimestre");
+        m->btnGuardar->Press();
+      });
+      a->btnRechazar->Press();
+      TForm::SetModalHook(nullptr);
+    }
+    EXPECT_EQ(MsgSeam::Texts(), QStringList{c.mensaje});
+    const auto mensajes = p.smtp.messages();
+    ASSERT_EQ(mensajes.size(), antes + 1);
+    const auto& m = mensajes.last();
+    EXPECT_EQ(m.mailFrom, QStringLiteral("portal@norte.demo.local"));
+    if (c.autoriza) {
+      EXPECT_EQ(m.rcptTos, (QStringList{empleado, siguiente}));
+      EXPECT_EQ(m.attachments.size(), 1);
+    } else {
+      EXPECT_EQ(m.rcptTos, (QStringList{mailEmpleado, kRh}));
+      EXPECT_TRUE(m.attachments.isEmpty());
+    }
+    // The decision is on the step of the approver of the other company.
+    const Rows paso = p.Filas("SELECT estatus FROM PortalEmpleadoSolicitudPaso WHERE orden = 1 AND idsolicitud = " + QString::number(id));
+    EXPECT_EQ(ToText(paso.value(0).col(1)), c.autoriza ? "AUTORIZADA" : "RECHAZADA");
+    a->Close();
+  }
+}
+
+// The three grids an employee and an approver read, pinned to their layout: caption, and
+// per column the header, the width and whether it is hidden.
+TEST(RequestScreens, HistoryRequestAndAuthorizationGridsKeepTheirLayout) {
+  struct Col {
+    const char* header;
+    int width;
+    bool hidden;
+  };
+  struct Grid {
+    const char* caption;
+    std::function<TArrayBrowse*(Portal&)> open;
+    QList<Col> columns;
+  };
+  const Grid grids[] = {
+      {"Vacaciones",
+       [](Portal& p) {
+         auto* v = p.Abre<TVacaciones>();
+         v->Show();
+         return v->arrayVacaciones;
+       },
+       {{"Column10", 88, true}, {"Column11", 88, true}, {"Fecha Disfrute", 124, false}, {"Días a Tabulados", 141, false},
+        {"Días Disfrutados", 134, false}, {"Dias Ant.", 88, false}, {"Prima Vac %", 106, false}, {"Prima Vac $", 114, false},
+        {"Prima Vac Dias", 109, false}, {"Descansos", 105, false}, {"Festivos", 88, false}}},
+      {"Solicitudes",
+       [](Portal& p) {
+         auto* s = p.Abre<TSolicitudes>();
+         s->Show();
+         return s->arregloProgreso;
+       },
+       {{"Estatus", 98, false}, {"Comentario", 453, false}, {"", 57, true}, {"", 57, true}}},
+      {"Autorizaciones de Solicitudes",
+       [](Portal& p) {
+         auto* a = p.Abre<TAutorizaciones>();
+         a->Show();
+         a->btnBuscar->Press();  // vacations: days shown, amount hidden
+         return a->arregloDAtos;
+       },
+       {{"idSolicitud", 57, false}, {"Empleado", 80, false}, {"Nombre", 150, false}, {"Fecha Solicitud", 90, false},
+        {"Días", 60, false}, {"Importe", 63, true}, {"Motivo", 150, false}, {"Orden", 40, false}, {"Empresa", 57, true},
+        {"saldo", 63, true}}},
+  };
+  Portal p(false);
+  p.Entra(Aprobador(1));
+  for (const Grid& g : grids) {
+    SCOPED_TRACE(g.caption);
+    TArrayBrowse* grid = g.open(p);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(static_cast<TForm*>(grid->window())->cText(), QString::fromUtf8(g.caption));
+    ASSERT_EQ(grid->ColCount(), g.columns.size());
+    for (int i = 0; i < g.columns.size(); ++i) {
+      SCOPED_TRACE(i + 1);
+      const Col& c = g.columns[i];
+      if (*c.header) EXPECT_EQ(grid->Column(i + 1)->cHeader(), QString::fromUtf8(c.header));
+      EXPECT_EQ(grid->Column(i + 1)->nWidth(), c.width);
+      EXPECT_EQ(grid->Column(i + 1)->lHide(), c.hidden);
+    }
+    grid->window()->close();
+    DemoTerminal::Settle();
   }
 }
 

@@ -113,7 +113,7 @@ void TAdministrador::CreateForm() {
   Otros->OnChange = [this](TFolder*) {
     const int page = Otros->nOption();
     if (page == 1) FolderPage1Show();
-    else if (page >= 2 && page <= 5) FolderPagesShow();
+    else FolderPagesShow();
     if (page == 5) CargaConfiguracionParametrosFlujo();
   };
 
@@ -255,6 +255,8 @@ void TAdministrador::creaPaginaPoliticas(TFolderPage* page) {
   arregloPoliticas->AddColumn(QStringLiteral("Nombre"), 360);
   arregloPoliticas->AddColumn(QStringLiteral("Nombre Archivo"), 440);
   arregloPoliticas->OnChange = [this](TArrayBrowse*) { arregloPoliticasaChange(); };
+  // The first row is highlighted from the start: touching it loads it too.
+  arregloPoliticas->OnClick = [this](TArrayBrowse*) { arregloPoliticasaChange(); };
 
   label(oGroupBox7, "oLabel24", 8, 222, 60, 14, QStringLiteral("Nombre"));
   txtNombrePolitica = edit(oGroupBox7, "txtNombrePolitica", 72, 218, 560, 22);
@@ -343,14 +345,18 @@ bool TAdministrador::todasLasEmpresas() const {
   return chkTodasLasEmpresas->lChecked() && chkTodasLasEmpresas->lEnabled();
 }
 
+// The all-companies box shows on every page whose save it governs (vacation option, mail,
+// policies), so that no save reaches every company unseen.
 void TAdministrador::FolderPage1Show() {
   chkTodasLasEmpresas->Show();
   lblTodaslasEmpresas->Show();
 }
 
 void TAdministrador::FolderPagesShow() {
-  chkTodasLasEmpresas->Hide();
-  lblTodaslasEmpresas->Hide();
+  const int page = Otros->nOption();
+  const bool governs = page == 2 || page == 4;
+  chkTodasLasEmpresas->lVisible = governs;
+  lblTodaslasEmpresas->lVisible = governs;
 }
 
 // Page 1 ------------------------------------------------------------------------------------

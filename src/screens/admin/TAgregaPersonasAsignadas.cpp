@@ -13,7 +13,7 @@ void TAgregaPersonasAsignadas::CreateForm() {
   SetClientSize(831, 580);
   cText = QStringLiteral("Agregar Personas Asignadas");
   oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 8, 0, 400);
-  nBorderStyle = 2;
+  nBorderStyle = 1;  // the kiosk's one window style: fixed, without minimize or maximize boxes
   OnInitialize = [this] { FormInitialize(); };
 
   oGroupBox1 = TGroupBox::New(this, QStringLiteral("oGroupBox1"));

@@ -7,7 +7,7 @@ void TListaSeleccion::CreaVentana(const QString& caption, int gridX) {
   SetClientSize(518, 532);
   cText = caption;
   oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 8, 0, 400);
-  nBorderStyle = 2;
+  nBorderStyle = 1;  // the kiosk's one window style: fixed, without minimize or maximize boxes
   lCentered = true;
 
   oGroupBox1 = TGroupBox::New(this, QStringLiteral("oGroupBox1"));

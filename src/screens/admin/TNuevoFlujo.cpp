@@ -10,7 +10,7 @@ void TNuevoFlujo::CreateForm() {
   SetClientSize(441, 164);
   cText = QStringLiteral("Flujo");
   oFont = TFont::Create(QStringLiteral("MS Sans Serif"), 8, 0, 400);
-  nBorderStyle = 2;
+  nBorderStyle = 1;  // the kiosk's one window style: fixed, without minimize or maximize boxes
   lCentered = true;
   OnInitialize = [this] { FormInitialize(); };
 
@@ -67,11 +67,7 @@ void TNuevoFlujo::FormInitialize() {
 
 void TNuevoFlujo::btnGuardarClick() {
   const QString nombre = Text::AllTrim(txtNombreFlujo->Value());
-  // A flow without a name cannot be chosen again, and a longer name would be cut by the table.
-  if (nombre.isEmpty()) {
-    MsgInfo(QStringLiteral("Debe indicar el nombre del flujo"));
-    return;
-  }
+  // A longer name would be cut by the table.
   if (nombre.size() > kLargoNombre) {
     MsgInfo(QStringLiteral("El nombre del flujo no puede tener más de %1 caracteres").arg(kLargoNombre));
     return;

@@ -125,16 +125,17 @@ void TInformacionGeneral::CreateForm() {
 
   m_keys = std::make_unique<OnScreenKeyboard>(this, QStringLiteral("TInformacionGeneral"), lblEtiquetaMayusculas);
   m_keys->lBlankStays = true;
-  // The key faces follow the case: shifted symbols and capitals while upper case is on.
-  m_keys->OnLock = [this](bool on) {
-    oBkgnd = on ? QStringLiteral("TecladoEdicionDatos") : QStringLiteral("DATOSPERSONALES");
-  };
 }
 
 void TInformacionGeneral::FormInitialize() {
   txtMadre->Value = QString();
   txtPadre->Value = QString();
   m_keys->SetLock(false);
+  // The screen opens on its own picture; once a case key is used the key faces follow the
+  // case: shifted symbols and capitals while upper case is on.
+  m_keys->OnLock = [this](bool on) {
+    oBkgnd = on ? QStringLiteral("TecladoEdicionDatos") : QStringLiteral("DATOSPERSONALES");
+  };
   m_keys->SetActive(txtDomicilio);
   const QString modifica =
       AllTrim(TIni(QStringLiteral("config.ini")).GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Modifica"))).toUpper();
@@ -213,9 +214,8 @@ void TInformacionGeneral::btnGuardarCambiosClick() {
   const QVariant catalogo = idCatalogo();
   // A status the five words do not name keeps the code the database holds.
   const QString edoCivil = CodigoEdoCivil(txtEdoCivil->Value());
-  // The first statement that fails ends the save: its box has said why, and nothing after it
-  // would fare better.
-  const bool datos = CNX->Ejecuta(QStringLiteral(" update datosemps set  domicilio='") + valor(txtDomicilio) + QStringLiteral("',") +
+  // Each statement runs by itself: one that fails has shown its box, and the others still run.
+  CNX->Ejecuta(QStringLiteral(" update datosemps set  domicilio='") + valor(txtDomicilio) + QStringLiteral("',") +
                QStringLiteral(" colonia='") + valor(txtColonia) + QStringLiteral("',") +
                (edoCivil.isEmpty() ? QString() : QStringLiteral(" edocivil='") + edoCivil + QStringLiteral("',")) +
                QStringLiteral(" poblacion='") + valor(txtPoblacion) + QStringLiteral("',") + QStringLiteral(" municipio='") +
@@ -225,9 +225,10 @@ void TInformacionGeneral::btnGuardarCambiosClick() {
                valor(txtEmail) + QStringLiteral("'") + QStringLiteral(" where codigo='") + Text::EscapeQuotes(AllTrim(codigo)) +
                QStringLiteral("'") + QStringLiteral(" and empresa=") + AllTrim(empresa));
   // Family rows hang from the employee's catalogue row; without one they would belong to nobody.
-  if (!datos || !catalogo.isValid()) return;
-  if (guardaFamiliar(1, valor(txtPadre), catalogo) && guardaFamiliar(2, valor(txtMadre), catalogo))
-    guardaFamiliar(5, valor(txtConyuge), catalogo);
+  if (!catalogo.isValid()) return;
+  guardaFamiliar(1, valor(txtPadre), catalogo);
+  guardaFamiliar(2, valor(txtMadre), catalogo);
+  guardaFamiliar(5, valor(txtConyuge), catalogo);
 }
 
 // Father (1), mother (2) or spouse (5): the name of the existing row is updated, or a new

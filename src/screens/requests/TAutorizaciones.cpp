@@ -152,7 +152,7 @@ void TAutorizaciones::autoriza() {
   if (!AppData.oAdo->Execute(QStringLiteral("EXEC dbo.PortalEmpleado_ModificaEstatus ") + id + u',' + paso +
                              QStringLiteral(",'S',''")))
     return;
-  const QString resultado = AvisoSolicitud::GeneraSol(id, true, 1, paso, 0, AvisoSolicitud::Variante::Autorizacion(fila));
+  const QString resultado = AvisoSolicitud::GeneraSol(id, true, 1, paso, 0, AvisoSolicitud::Variante::Autorizacion(fila, empresa));
   if (AvisoSolicitud::Exito(resultado))
     MsgInfo(QStringLiteral("Solicitud actualizada correctamente"));
   else
@@ -163,11 +163,11 @@ void TAutorizaciones::autoriza() {
 
 void TAutorizaciones::rechaza() {
   const Row fila = actual();
-  TForm::New<TMotivoRechazo>(this, [&fila](TMotivoRechazo& m) {
+  TForm::New<TMotivoRechazo>(this, [this, &fila](TMotivoRechazo& m) {
     m.idSolicitud = ToText(fila.col(1));
     m.orden = ToText(fila.col(8));
-    // The requesting employee's own company: their address and mail settings are looked up there.
-    m.empresa = AllTrim(ToText(fila.col(9)));
+    m.empresa = empresa;
+    m.EmpresaEmpleado = AllTrim(ToText(fila.col(9)));
     m.nombreEmpleado = ToText(fila.col(3));
     m.CodigoEmpleado = ToText(fila.col(2));
     m.fechaSolicitud = ToText(fila.col(4));

@@ -71,7 +71,7 @@ QString TMotivoRechazo::EnviaAvisoRechazo() {
   TEnviaMail mail;
   mail.CargaConfiguracionMail(empresa);
   const Rows rows = ResultShapes::RowsOf(QStringLiteral("EXEC dbo.PortalEmpleado_ServidorCorreo ") +
-                                         StatementValues::Held(empresa) + u',' + StatementValues::Held(CodigoEmpleado));
+                                         StatementValues::Held(empresaEmpleado()) + u',' + StatementValues::Held(CodigoEmpleado));
   QString resultado;
   const QString cr = QStringLiteral("\r");
   for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -87,7 +87,9 @@ QString TMotivoRechazo::EnviaAvisoRechazo() {
 
 QString TMotivoRechazo::ObtenMailDelEmpleado() {
   return AllTrim(ToText(ResultShapes::FirstValue(QStringLiteral("select mail from empleados where empresa= ") +
-                                                     StatementValues::Held(empresa) + QStringLiteral(" and codigo=") +
+                                                     StatementValues::Held(empresaEmpleado()) + QStringLiteral(" and codigo=") +
                                                      StatementValues::Held(CodigoEmpleado),
                                                  QString())));
 }
+
+QString TMotivoRechazo::empresaEmpleado() const { return EmpresaEmpleado.isEmpty() ? empresa : EmpresaEmpleado; }

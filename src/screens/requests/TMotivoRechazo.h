@@ -15,9 +15,12 @@ class TMotivoRechazo : public TSessionForm {
  public:
   using TSessionForm::TSessionForm;
 
-  // Set by the opener, all text. `empresa` is the requesting employee's own company.
+  // Set by the opener, all text. The notice goes with the mail settings of `empresa`, the
+  // approver's company; `EmpresaEmpleado` is the requesting employee's own company, where
+  // their address is found.
   QString idSolicitud;
   QString orden;
+  QString EmpresaEmpleado;
   QString CodigoEmpleado;
   QString nombreEmpleado;
   QString fechaSolicitud;  // DD/MM/YYYY
@@ -38,4 +41,7 @@ class TMotivoRechazo : public TSessionForm {
 
  protected:
   void CreateForm() override;
+
+ private:
+  QString empresaEmpleado() const;  // the employee's company, the screen's when not given
 };

@@ -54,8 +54,9 @@ Variante Variante::Solicitud() {
   return v;
 }
 
-Variante Variante::Autorizacion(const Row& fila) {
+Variante Variante::Autorizacion(const Row& fila, const QVariant& empresa) {
   Variante v;
+  v.empresaCorreo = empresa;
   v.codigo = fila.col(2);
   v.nombre = ToText(fila.col(3));
   v.apartir = ToText(fila.col(4));
@@ -125,7 +126,7 @@ QString GeneraArchivo(const DatosPaso& datos, bool bEnvia, const Variante& v) {
 
 QString EnviarCorreoEnviaSolVac(const QString& archivo, const DatosPaso& datos, const Variante& v) {
   TEnviaMail mail;
-  mail.CargaConfiguracionMail(datos.empresa);
+  mail.CargaConfiguracionMail(valor(v.empresaCorreo, datos.empresa));
   mail.attachFiles.clear();
   mail.AddAttach(archivo);
 

@@ -3,7 +3,7 @@
 // mailed with it to the approver who decides next. Written once; filing and authorization
 // differ only in the values of a Variante.
 //
-//   QString r = AvisoSolicitud::GeneraSol(id, true, porMail, orden, 0, AvisoSolicitud::Variante::Autorizacion(fila));
+//   QString r = AvisoSolicitud::GeneraSol(id, true, porMail, orden, 0, AvisoSolicitud::Variante::Autorizacion(fila, empresa));
 //   if (AvisoSolicitud::Exito(r)) ...
 #include <QString>
 #include <QVariant>
@@ -47,14 +47,16 @@ struct Variante {
   std::optional<QVariant> importe;
   std::optional<QString> motivo;
   std::optional<QString> archivoDe;   // the number that names the form file
+  std::optional<QVariant> empresaCorreo;  // whose mail settings send the notice
   QString cuerpo;                     // the body after its first line
 
   // Filing: everything from the step data; the approver is asked to enter the portal.
   static Variante Solicitud();
   // Authorization: the requesting employee's values from the approver's grid row (columns
   // 2 employee, 3 name, 4 start date, 5 days, 6 amount, 7 reason); the file is named after the
-  // approver, and the body says who authorized.
-  static Variante Autorizacion(const Row& fila);
+  // approver, the body says who authorized, and the mail goes with the settings of the
+  // approver's company `empresa` (the employee's company only finds their address).
+  static Variante Autorizacion(const Row& fila, const QVariant& empresa);
 };
 
 // Reads the step data of request `nIdSolicitud` (step `nOrden`, or 0 when `nSol` is 1, a

@@ -65,8 +65,14 @@ void OnScreenKeyboard::append(const QString& text, bool reposition) {
 
 void OnScreenKeyboard::backspace() {
   if (!m_active) return;
-  const QString v = m_active->Value();
-  if (!v.isEmpty()) m_active->Value = v.left(v.size() - 1);
+  if (lBlankStays) {
+    // One character goes, and a blank before it stays for the next key.
+    m_active->SetCaret(static_cast<int>(m_active->Value().size()));
+    m_active->Backspace();
+  } else {
+    const QString v = m_active->Value();
+    if (!v.isEmpty()) m_active->Value = v.left(v.size() - 1);
+  }
   position();
 }
 

@@ -223,18 +223,8 @@ void TSolicitarVacaciones::GeneraFormato(const QString& plantilla) {
   query->Close();
 }
 
-bool TSolicitarVacaciones::EscribeSolicitudPDF(const QString& NombreArchivo) {
-  std::shared_ptr<TQuery> query;
-  ReportVariables variables;
-  if (!DatosFormato(&query, &variables)) return false;
-  if (query->Failed()) return false;  // the data source has shown why; no form without its data
-  const bool escrito = GeneraFastReportsPDF(PlantillaSolicitud(), ReportSource(), datos(*query), false, variables, NombreArchivo);
-  query->Close();
-  return escrito && QFile::exists(ArchivoPDF(NombreArchivo));
-}
-
 QString TSolicitarVacaciones::textoCorreo() const {
-  const QString numero = AllTrim(AppData.Codigo.section(u'.', 0, 0));
+  const QString numero = AppData.Codigo.section(u'.', 0, 0);
   return QStringLiteral("El trabajador ") + numero + QStringLiteral(" - ") + NombreEmpleado + u'\r' +
          QStringLiteral("Solicita ") + txtNumero->Value() + QStringLiteral(" día(s) de vacaciones") + u'\r' +
          QStringLiteral("a partir de la la fecha (dia/mes/año) ") + fecha() + u'\r' + u'\r' +
@@ -262,25 +252,8 @@ void TSolicitarVacaciones::btnEnviarClick() {
   }
   envio.correoDeEmpleado = correoEmpleado;
   envio.MailRecepcionRH = correo.MailRH;
-
-  // The request form goes along as a PDF written in a private folder of the program's
-  // folder; the folder and the file go with the send, whatever its outcome. Where the form
-  // cannot be written, nothing is sent rather than a request without its form.
-  const TempFiles::MailFolder carpeta;
-  const QString nombre = carpeta.FilePath(QStringLiteral("SolicitudVacaciones"));
-  if (nombre.isEmpty()) {
-    MsgInfo(MailToEmployee::kNoEnviado);
-    return;
-  }
-  if (!EscribeSolicitudPDF(nombre)) {
-    MsgInfo(MailToEmployee::kNoEnviado);
-    return;
-  }
-  envio.AddAttach(ArchivoPDF(nombre));
   envio.TextoMail = textoCorreo();
   const bool enviado = envio.EnviaMail();
-  for (const QStringList& file : envio.attachFiles) QFile::remove(file.value(0));
-  envio.attachFiles.clear();
   if (enviado) MsgInfo(QStringLiteral("Proceso terminado"));
   else MsgInfo(MailToEmployee::kNoEnviado);
 }

@@ -59,11 +59,8 @@ class TSolicitarVacaciones : public TSessionForm {
   void GeneraConFirmas() { GeneraFormato(QStringLiteral("peSolicitudVacaciones.fr3")); }
   void btnSalirClick() { Close(); }
 
-  // The request form to print or attach: "Si" in SolicitudConFirmas gives the form with
-  // signature lines.
+  // The request form to print: "Si" in SolicitudConFirmas gives the form with signature lines.
   static QString PlantillaSolicitud();
-  // Writes that form silently to NombreArchivo + ".PDF"; true when the file is there.
-  bool EscribeSolicitudPDF(const QString& NombreArchivo);
 
  protected:
   void CreateForm() override;
