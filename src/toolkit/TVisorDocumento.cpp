@@ -28,7 +28,7 @@ void TVisorDocumento::CreateForm() {
   SetBounds(0, 0, 1010, 700);
   SetClientSize(1000, 690);
   cText = QStringLiteral("Documento");
-  nBorderStyle = 2;  // sizeable, so that it can fill the screen
+  nBorderStyle = 1;  // fixed, as every kiosk window: no box to minimize it out of reach
   lCentered = true;
   setMinimumSize(640, 480);
 
