@@ -48,7 +48,7 @@ bool connectionDead(SQLHDBC dbc) {
   return succeeded(odbc->SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
 }
 
-enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
+enum class Fetch { Integer, Double, Decimal, Bytes, Text, Date, Wide };
 
 Fetch fetchFor(SQLSMALLINT type) {
   switch (type) {
@@ -68,7 +68,11 @@ Fetch fetchFor(SQLSMALLINT type) {
     case SQL_CHAR:
     case SQL_VARCHAR:
     case SQL_LONGVARCHAR: return Fetch::Text;
-    default: return Fetch::Wide;  // wide text, dates and times, GUIDs, XML: as the driver writes them
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_DATE:
+    case SQL_TIMESTAMP: return Fetch::Date;
+    default: return Fetch::Wide;  // wide text, times, GUIDs, XML: as the driver writes them
   }
 }
 
@@ -145,6 +149,13 @@ struct OdbcEngine::Reader {
         SQLLEN ind = 0;
         if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_DOUBLE, &d, sizeof d, &ind))) break;
         *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(d);
+        return true;
+      }
+      case Fetch::Date: {
+        SQL_TIMESTAMP_STRUCT t{};
+        SQLLEN ind = 0;
+        if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_TYPE_TIMESTAMP, &t, sizeof t, &ind))) break;
+        *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(DateText(t.year, t.month, t.day, t.hour, t.minute, t.second));
         return true;
       }
       case Fetch::Bytes: {
@@ -364,4 +375,10 @@ QVariant OdbcEngine::DecimalValue(const QString& text) {
   const qsizetype digits = (integer == u"0" ? 0 : integer.size()) + fraction.size();
   if (digits > 15) return t;
   return (sign + integer + u'.' + fraction).toDouble();
+}
+
+QString OdbcEngine::DateText(int year, int month, int day, int hour, int minute, int second) {
+  const QString date = QStringLiteral("%1-%2-%3").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0'));
+  if (hour == 0 && minute == 0 && second == 0) return date;
+  return date + QStringLiteral(" %1:%2:%3").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0')).arg(second, 2, 10, QLatin1Char('0'));
 }
