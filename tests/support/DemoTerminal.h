@@ -13,6 +13,7 @@
 #include "data/StatementJournal.h"
 #include "data/TDataSource.h"
 #include "db/DemoDatabase.h"
+#include "screens/login/LoginThrottle.h"
 #include "support/DbPath.h"
 #include "support/SqlServerStandIn.h"
 #include "support/TempDir.h"
@@ -42,6 +43,7 @@ class DemoTerminal {
         QFile::copy(from.filePath(f), m_dir.file(folder + u'/' + f));
     }
     AppData.Reset();
+    LoginThrottle::Terminal() = LoginThrottle();  // a fresh terminal has seen no failed login
     MsgSeam::Clear();
     StatementJournal::Clear();
   }
