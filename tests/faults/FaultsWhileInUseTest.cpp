@@ -410,3 +410,24 @@ TEST(FaultsWhileInUse, ProgramFolderReadOnly) {
                       {kAdministratorSwitches, {"Error al guardar"}, {"Proceso Terminado"}},
                   });
 }
+
+// The production path: the SQL Server the terminal talks to (through FreeTDS) stops after the
+// screen has loaded and before the person saves, and comes back on the same port.
+TEST(FaultsWhileInUse, SqlServerStoppedBetweenLoadingAndSaving) {
+  QString why;
+  if (!SqlServerStandIn::Available(&why)) GTEST_SKIP() << why.toStdString();
+  DbPaths::Current() = DbPath::FreeTds;
+  const Fault fault{"SQL Server stopped",
+                    [](Session& s) {
+                      if (!s.terminal.server()) return false;
+                      s.terminal.server()->stop();
+                      return true;
+                    },
+                    [](Session& s) { EXPECT_TRUE(s.terminal.server()->start()); }};
+  const QString save = QStringLiteral("¿Desea guardar los cambios?");
+  runFault(fault, {
+                      {kGeneral, {save, "?"}, {save}},
+                      {kRequestSave, {"?"}, {"Soliciud guardada y correo(s) electrónico(s) enviado."}},
+                  });
+  DbPaths::Current() = DbPath::Embedded;
+}
