@@ -14,6 +14,8 @@ namespace {
 
 constexpr SQLLEN kChunk = 64 * 1024;
 
+const QString kLinkLost = QStringLiteral("Se perdió la conexión con el servidor de base de datos.");
+
 // The driver manager's functions, set by the first Open that loads it.
 const OdbcApi* odbc = nullptr;
 
@@ -351,6 +353,10 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
   }
   odbc->SQLFreeHandle(SQL_HANDLE_STMT, stmt);
   if (!out.ok() && (linkBroken(out.errors) || connectionDead(static_cast<SQLHDBC>(m_dbc)))) {
+    // The driver may only say "Unknown error" when the server went away: say what happened.
+    const bool onlyGeneral = std::all_of(out.errors.cbegin(), out.errors.cend(),
+                                         [](const DbError& e) { return e.sqlState == u"HY000"; });
+    if (onlyGeneral) out.errors.append({QStringLiteral("08S01"), 0, kLinkLost});
     out.connectionLost = true;
     Close();
   }

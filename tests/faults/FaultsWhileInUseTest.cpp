@@ -424,10 +424,13 @@ TEST(FaultsWhileInUse, SqlServerStoppedBetweenLoadingAndSaving) {
                       return true;
                     },
                     [](Session& s) { EXPECT_TRUE(s.terminal.server()->start()); }};
-  const QString save = QStringLiteral("¿Desea guardar los cambios?");
+  // FreeTDS's words for the vanished server, then ours, then the statement.
+  const QString lost = QStringLiteral(
+      "Error 0 [HY000]: [FreeTDS][SQL Server]Unknown error\r\n"
+      "Error 0 [08S01]: Se perdió la conexión con el servidor de base de datos.\r\n\r\nSentencia: %1");
   runFault(fault, {
-                      {kGeneral, {save, "?"}, {save}},
-                      {kRequestSave, {"?"}, {"Soliciud guardada y correo(s) electrónico(s) enviado."}},
+                      {kRequestSave, {lost}, {"Soliciud guardada y correo(s) electrónico(s) enviado."}},
+                      {kRejection, {lost}, {"Rechazo guardado. Ya se ha enviado la notificacion al trabajador"}},
                   });
   DbPaths::Current() = DbPath::Embedded;
 }
