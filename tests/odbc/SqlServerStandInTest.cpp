@@ -15,6 +15,7 @@
 #include "data/TDataSource.h"
 #include "data/TQuery.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/TArrayBrowse.h"
 #include "toolkit/TextUtil.h"
 
 namespace {
@@ -163,6 +164,18 @@ TEST_F(StandIn, TypesThePortalHasNoReadingForArriveAsTheirText) {
   EXPECT_EQ(Text::ToText(row.col(4)), QStringLiteral("2026-03-01"));
   EXPECT_EQ(row.col(5).toDouble(), 1234.5);
   EXPECT_TRUE(MsgSeam::Taken().isEmpty());
+
+  // A grid shows them as their text, like any other column.
+  QWidget window;
+  auto* grid = TArrayBrowse::New(&window, QStringLiteral("arreglo"));
+  for (int c = 1; c <= 5; ++c) grid->AddColumn(QString(), 120);
+  grid->SetArray(q.GetRows());
+  ASSERT_EQ(grid->Len(), 1);
+  QStringList shown;
+  for (int c = 1; c <= 5; ++c) shown << grid->Column(c)->CellText(grid->aArrayData().row(1));
+  EXPECT_EQ(shown.mid(0, 1), QStringList{"6F9619FF-8B86-D011-B42D-00C04FD430C8"});
+  EXPECT_TRUE(shown[1].startsWith(QStringLiteral("08:30:15"))) << shown[1].toStdString();
+  EXPECT_EQ(shown.mid(2), (QStringList{"<a b=\"1\">é</a>", "2026-03-01", "1234.5"}));
 }
 
 }  // namespace
