@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "support/BuildPaths.h"
@@ -31,6 +32,7 @@
 #include "screens/time/TSolicitarVacaciones.h"
 #include "screens/time/TTiempoExtra.h"
 #include "screens/time/TVacaciones.h"
+#include "support/SqlServerStandIn.h"
 #include "support/Yardsticks.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DocumentOpener.h"
@@ -40,11 +42,24 @@
 namespace {
 
 // A demo terminal whose start-up update has already run: later starts have nothing to apply.
+// With PORTAL_BENCH_SQLSERVER=1 its config.ini names the SQL Server stand-in serving that
+// database, so every screen goes through FreeTDS and unixODBC (the production path).
 const QString& Terminal() {
   static QTemporaryDir dir;
   static const bool built = [] {
     DemoDatabase::PrepareTerminal(dir.path());
     DemoDatabase::Build(dir.path());
+    if (qEnvironmentVariableIntValue("PORTAL_BENCH_SQLSERVER") == 1) {
+      static SqlServerStandIn server(QDir(dir.path()).filePath(QString::fromLatin1(DemoDatabase::kFile)));
+      if (!server.start()) qFatal("SQL Server stand-in: %s", qPrintable(server.errorString()));
+      QFile ini(QDir(dir.path()).filePath(QStringLiteral("config.ini")));
+      ini.open(QIODevice::ReadOnly);
+      QString text = QString::fromUtf8(ini.readAll());
+      ini.close();
+      text.replace(QRegularExpression(QStringLiteral(R"(\[CONFIG\][^\[]*)")), server.configSection() + u'\n');
+      ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
+      ini.write(text.toUtf8());
+    }
     return true;
   }();
   Q_UNUSED(built);

@@ -14,6 +14,8 @@ namespace {
 
 constexpr SQLLEN kChunk = 64 * 1024;
 
+const QString kLinkLost = QStringLiteral("Se perdió la conexión con el servidor de base de datos.");
+
 // The driver manager's functions, set by the first Open that loads it.
 const OdbcApi* odbc = nullptr;
 
@@ -48,7 +50,7 @@ bool connectionDead(SQLHDBC dbc) {
   return succeeded(odbc->SQLGetConnectAttr(dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) && dead == SQL_CD_TRUE;
 }
 
-enum class Fetch { Integer, Double, Decimal, Bytes, Text, Wide };
+enum class Fetch { Integer, Double, Decimal, Bytes, Text, Date, Wide };
 
 Fetch fetchFor(SQLSMALLINT type) {
   switch (type) {
@@ -68,7 +70,11 @@ Fetch fetchFor(SQLSMALLINT type) {
     case SQL_CHAR:
     case SQL_VARCHAR:
     case SQL_LONGVARCHAR: return Fetch::Text;
-    default: return Fetch::Wide;  // wide text, dates and times, GUIDs, XML: as the driver writes them
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_DATE:
+    case SQL_TIMESTAMP: return Fetch::Date;
+    default: return Fetch::Wide;  // wide text, times, GUIDs, XML: as the driver writes them
   }
 }
 
@@ -145,6 +151,13 @@ struct OdbcEngine::Reader {
         SQLLEN ind = 0;
         if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_DOUBLE, &d, sizeof d, &ind))) break;
         *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(d);
+        return true;
+      }
+      case Fetch::Date: {
+        SQL_TIMESTAMP_STRUCT t{};
+        SQLLEN ind = 0;
+        if (!succeeded(odbc->SQLGetData(stmt, col, SQL_C_TYPE_TIMESTAMP, &t, sizeof t, &ind))) break;
+        *v = ind == SQL_NULL_DATA ? QVariant() : QVariant(DateText(t.year, t.month, t.day, t.hour, t.minute, t.second));
         return true;
       }
       case Fetch::Bytes: {
@@ -340,6 +353,10 @@ DbOutcome OdbcEngine::Run(const QString& statement) {
   }
   odbc->SQLFreeHandle(SQL_HANDLE_STMT, stmt);
   if (!out.ok() && (linkBroken(out.errors) || connectionDead(static_cast<SQLHDBC>(m_dbc)))) {
+    // The driver may only say "Unknown error" when the server went away: say what happened.
+    const bool onlyGeneral = std::all_of(out.errors.cbegin(), out.errors.cend(),
+                                         [](const DbError& e) { return e.sqlState == u"HY000"; });
+    if (onlyGeneral) out.errors.append({QStringLiteral("08S01"), 0, kLinkLost});
     out.connectionLost = true;
     Close();
   }
@@ -364,4 +381,10 @@ QVariant OdbcEngine::DecimalValue(const QString& text) {
   const qsizetype digits = (integer == u"0" ? 0 : integer.size()) + fraction.size();
   if (digits > 15) return t;
   return (sign + integer + u'.' + fraction).toDouble();
+}
+
+QString OdbcEngine::DateText(int year, int month, int day, int hour, int minute, int second) {
+  const QString date = QStringLiteral("%1-%2-%3").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0'));
+  if (hour == 0 && minute == 0 && second == 0) return date;
+  return date + QStringLiteral(" %1:%2:%3").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0')).arg(second, 2, 10, QLatin1Char('0'));
 }

@@ -43,6 +43,9 @@ class OdbcEngine : public DbEngine {
   // A decimal as the driver writes it: a whole number when it has no fraction, a double
   // when the double holds it exactly at its scale, otherwise the text itself (no digit lost).
   static QVariant DecimalValue(const QString& text);
+  // A date or datetime column as the embedded engine keeps dates: "yyyy-MM-dd", with
+  // " HH:mm:ss" only when the time is not midnight (never the driver's "... 00:00:00.000").
+  static QString DateText(int year, int month, int day, int hour, int minute, int second);
 
  private:
   struct Reader;

@@ -33,8 +33,14 @@ void TConnection::Close() {
 
 DbOutcome TConnection::Execute(const QString& statement, bool query) {
   DbOutcome out;
+  if (!IsOpen() && m_linkLost) {
+    // The server went away under an open connection: try it again, once per statement.
+    QList<DbError> ignored;
+    if (Open(&ignored)) m_linkLost = false;
+  }
   if (!IsOpen()) out.errors.append({QString(), 0, QStringLiteral("Connection closed")});
   else out = m_engine->Run(statement);
+  if (out.connectionLost) m_linkLost = true;
   QString outcome;
   if (!out.ok()) outcome = DescribeErrors(out.errors);
   else if (const DbResult* r = out.firstRowSet()) outcome = QStringLiteral("%1 filas").arg(r->set.rows.size());

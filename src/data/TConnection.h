@@ -17,7 +17,9 @@ class TConnection {
   bool Open(QList<DbError>* errors);
   bool IsOpen() const { return m_engine && m_engine->IsOpen(); }
   void Close();
-  // Runs a statement; a closed connection gives the single error "Connection closed".
+  // Runs a statement; a closed connection gives the single error "Connection closed". A
+  // connection whose link broke (the server stopped or the network failed) opens again at
+  // the next statement; one that never opened stays closed.
   // `query` marks it in the journal as one that reads rows (a recordset).
   DbOutcome Execute(const QString& statement, bool query = false);
 
@@ -28,4 +30,5 @@ class TConnection {
   QString m_text;
   std::unique_ptr<DbEngine> m_engine;
   bool m_engineGiven = false;
+  bool m_linkLost = false;
 };

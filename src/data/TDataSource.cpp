@@ -133,14 +133,29 @@ bool TDataSource::open() {
 
 bool TDataSource::runLogged(const QString& statement, bool query, DbOutcome* out) {
   *out = m_engine->Run(statement);
+  if (out->connectionLost) m_linkLost = true;
   StatementJournal::Record({query ? JournalEntry::Kind::Query : JournalEntry::Kind::Statement, kDataSourceChannel, statement,
                             out->ok(), outcomeText(*out)});
   if (!out->ok()) alert(out->errors, statement);
   return out->ok();
 }
 
+bool TDataSource::reopenLostLink() {
+  QList<DbError> errors;
+  bool ok = false;
+  if (m_engineGiven) {
+    ok = m_engine->Open(&errors);
+    StatementJournal::Record({JournalEntry::Kind::Connect, kDataSourceChannel, m_engine->Describe(), ok, DescribeErrors(errors)});
+  } else {
+    ok = openWith(cConnect, &errors);
+  }
+  if (ok) m_linkLost = false;
+  return ok;
+}
+
 bool TDataSource::Execute(const QString& statement) {
   if (statement.isEmpty()) return false;
+  if (!lConnected() && m_linkLost) reopenLostLink();
   if (!lConnected()) {
     const QList<DbError> closed{{QString(), 0, QStringLiteral("Connection closed")}};
     StatementJournal::Record({JournalEntry::Kind::Statement, kDataSourceChannel, statement, false, DescribeErrors(closed)});

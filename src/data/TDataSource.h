@@ -45,7 +45,10 @@ class TDataSource {
   bool open();
   bool openWith(const QString& text, QList<DbError>* errors);
   bool runLogged(const QString& statement, bool query, DbOutcome* out);
+  // After the link broke under an open connection, a write tries it again quietly first.
+  bool reopenLostLink();
 
   std::unique_ptr<DbEngine> m_engine;
   bool m_engineGiven = false;
+  bool m_linkLost = false;
 };

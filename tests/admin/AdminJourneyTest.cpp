@@ -11,7 +11,9 @@
 #include "admin/AdminSession.h"
 #include "toolkit/TIni.h"
 
-TEST(AdminJourney, MailAccountSavedForEveryCompanyScrambledAndShownPlain) {
+class AdminJourney : public OnBothDbPaths {};
+
+TEST_P(AdminJourney, MailAccountSavedForEveryCompanyScrambledAndShownPlain) {
   AdminSession s;
   ASSERT_NE(s.admin, nullptr);
   TAdministrador* a = s.admin;
@@ -59,7 +61,7 @@ TEST(AdminJourney, MailAccountSavedForEveryCompanyScrambledAndShownPlain) {
   Render::ToPng(a, AdminSession::ScreensDir() + "/admin-correo.png");
 }
 
-TEST(AdminJourney, TerminalSwitchesReachConfigIniAndTheReceiptsScreen) {
+TEST_P(AdminJourney, TerminalSwitchesReachConfigIniAndTheReceiptsScreen) {
   AdminSession s;
   TAdministrador* a = s.admin;
   a->Otros->nOption = 3;
@@ -104,7 +106,7 @@ TEST(AdminJourney, TerminalSwitchesReachConfigIniAndTheReceiptsScreen) {
   delete r;
 }
 
-TEST(AdminJourney, PolicyAddedIsListedForTheEmployees) {
+TEST_P(AdminJourney, PolicyAddedIsListedForTheEmployees) {
   AdminSession s;
   TAdministrador* a = s.admin;
   a->Otros->nOption = 4;
@@ -128,7 +130,7 @@ TEST(AdminJourney, PolicyAddedIsListedForTheEmployees) {
   Render::ToPng(a, AdminSession::ScreensDir() + "/admin-politicas.png");
 }
 
-TEST(AdminJourney, NewFlowWithTwoApproversReorderedAndAnEmployeeWhoseRequestFollowsIt) {
+TEST_P(AdminJourney, NewFlowWithTwoApproversReorderedAndAnEmployeeWhoseRequestFollowsIt) {
   AdminSession s;
   TAdministrador* a = s.admin;
   a->Otros->nOption = 5;
@@ -199,3 +201,5 @@ TEST(AdminJourney, NewFlowWithTwoApproversReorderedAndAnEmployeeWhoseRequestFoll
   EXPECT_TRUE(column(rowsOf(" EXEC dbo.PortaEmpleado_PendientesAutorizar        1," + segundo + ",       1"), 1).contains(id));
   EXPECT_FALSE(column(rowsOf(" EXEC dbo.PortaEmpleado_PendientesAutorizar        1," + primero + ",       1"), 1).contains(id));
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, AdminJourney, BothDbPaths(), DbPathName);

@@ -28,7 +28,9 @@ QString pad(qlonglong n, int width) { return QStringLiteral("%1").arg(n, width);
 
 }  // namespace
 
-TEST(GeneralInformation, EmployeeCorrectsAddressFamilyAndChildrenOnTheKeys) {
+class GeneralInformation : public OnBothDbPaths {};
+
+TEST_P(GeneralInformation, EmployeeCorrectsAddressFamilyAndChildrenOnTheKeys) {
   S s;
   ASSERT_NE(s.menu, nullptr);
   const QString cat = S::value("SELECT idcatalogo FROM rhcatalogo WHERE empresa = 1 AND codigo = 1");
@@ -170,3 +172,5 @@ TEST(GeneralInformation, EmployeeCorrectsAddressFamilyAndChildrenOnTheKeys) {
   };
   EXPECT_EQ(sent, expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, GeneralInformation, BothDbPaths(), DbPathName);

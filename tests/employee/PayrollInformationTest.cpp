@@ -19,7 +19,9 @@ const QStringList kFields = {"txtNombre",   "txtPaterno", "txtMaterno",   "txtRF
 
 }  // namespace
 
-TEST(PayrollInformation, OpenedFromTheMenuShowsEveryFieldOfTheEmployee) {
+class PayrollInformation : public OnBothDbPaths {};
+
+TEST_P(PayrollInformation, OpenedFromTheMenuShowsEveryFieldOfTheEmployee) {
   S s;
   ASSERT_NE(s.menu, nullptr);
   // The same record read through outer joins, so each value is checked on its own.
@@ -70,7 +72,7 @@ TEST(PayrollInformation, OpenedFromTheMenuShowsEveryFieldOfTheEmployee) {
   EXPECT_TRUE(opened);
 }
 
-TEST(PayrollInformation, EdgeRows) {
+TEST_P(PayrollInformation, EdgeRows) {
   struct Edge {
     const char* name;
     const char* setup;
@@ -119,3 +121,5 @@ TEST(PayrollInformation, EdgeRows) {
     EXPECT_TRUE(MsgSeam::Texts().isEmpty()) << MsgSeam::Texts().join('|').toStdString();
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, PayrollInformation, BothDbPaths(), DbPathName);

@@ -421,3 +421,27 @@ TEST(FaultsWhileInUse, ProgramFolderReadOnly) {
                       {kAdministratorSwitches, {"Error al guardar"}, {"Proceso Terminado"}},
                   });
 }
+
+// The production path: the SQL Server the terminal talks to (through FreeTDS) stops after the
+// screen has loaded and before the person saves, and comes back on the same port.
+TEST(FaultsWhileInUse, SqlServerStoppedBetweenLoadingAndSaving) {
+  QString why;
+  if (!SqlServerStandIn::Available(&why)) GTEST_SKIP() << why.toStdString();
+  DbPaths::Current() = DbPath::FreeTds;
+  const Fault fault{"SQL Server stopped",
+                    [](Session& s) {
+                      if (!s.terminal.server()) return false;
+                      s.terminal.server()->stop();
+                      return true;
+                    },
+                    [](Session& s) { EXPECT_TRUE(s.terminal.server()->start()); }};
+  // FreeTDS's words for the vanished server, then ours, then the statement.
+  const QString lost = QStringLiteral(
+      "Error 0 [HY000]: [FreeTDS][SQL Server]Unknown error\r\n"
+      "Error 0 [08S01]: Se perdió la conexión con el servidor de base de datos.\r\n\r\nSentencia: %1");
+  runFault(fault, {
+                      {kRequestSave, {lost}, {"Soliciud guardada y correo(s) electrónico(s) enviado."}},
+                      {kRejection, {lost}, {"Rechazo guardado. Ya se ha enviado la notificacion al trabajador"}},
+                  });
+  DbPaths::Current() = DbPath::Embedded;
+}

@@ -54,7 +54,9 @@ void logIn(TRegistro* login, const QString& employee, const QString& password) {
 
 }  // namespace
 
-TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
+class LoginJourney : public OnBothDbPaths {};
+
+TEST_P(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
   DemoTerminal terminal;
   TRegistro* login = startLogin();
   logIn(login, "4", "MOTL900512HJ3");
@@ -100,7 +102,7 @@ TEST(LoginJourney, FirstTimeEmployeeChangesPasswordLogsOutAndBackIn) {
   EXPECT_NE(DemoTerminal::Visible<TPrincipal>(), nullptr);
 }
 
-TEST(LoginJourney, StatementsFromStartUpToTheMenuInOrder) {
+TEST_P(LoginJourney, StatementsFromStartUpToTheMenuInOrder) {
   DemoTerminal terminal;
   StatementJournal::Clear();
   TRegistro* login = startLogin();
@@ -140,7 +142,7 @@ struct AcceptCase {
   const char* message;  // nullptr: the menu opens
 };
 
-TEST(LoginJourney, AcceptButtonAnswers) {
+TEST_P(LoginJourney, AcceptButtonAnswers) {
   const AcceptCase cases[] = {
       {"empty employee", "", "x", "Debe indicar código del empleado"},
       {"empty password", "1", "",
@@ -181,7 +183,7 @@ TEST(LoginJourney, AcceptButtonAnswers) {
   }
 }
 
-TEST(LoginJourney, KeyboardOnTheLoginWindow) {
+TEST_P(LoginJourney, KeyboardOnTheLoginWindow) {
   DemoTerminal terminal;
   TRegistro* login = startLogin();
   EXPECT_EQ(login->lblEtiquetaMayusculas->cText(), QStringLiteral("Mayúsculas Activadas"));
@@ -201,7 +203,7 @@ struct SalirCase {
   const char* stored;
 };
 
-TEST(LoginJourney, ExitButtonFollowsSalirActivado) {
+TEST_P(LoginJourney, ExitButtonFollowsSalirActivado) {
   const SalirCase cases[] = {
       {"", true, "Si"}, {"SalirActivado=Si\n", true, "Si"}, {"SalirActivado=si\n", false, "si"},
       {"SalirActivado=No\n", false, "No"},
@@ -214,7 +216,7 @@ TEST(LoginJourney, ExitButtonFollowsSalirActivado) {
   }
 }
 
-TEST(LoginJourney, ScreensRenderedForPeople) {
+TEST_P(LoginJourney, ScreensRenderedForPeople) {
   DemoTerminal terminal;
   TFont::InstallSubstitutes();
   const QString out = BuildPaths::Binary(QStringLiteral("/screens"));
@@ -233,3 +235,5 @@ TEST(LoginJourney, ScreensRenderedForPeople) {
   ASSERT_TRUE(Render::ToPng(pwd, out + "/password.png"));
   delete pwd;
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, LoginJourney, BothDbPaths(), DbPathName);

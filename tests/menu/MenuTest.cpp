@@ -63,7 +63,9 @@ struct PermissionCase {
 
 }  // namespace
 
-TEST(Menu, ButtonsFollowTheProfile) {
+class Menu : public OnBothDbPaths {};
+
+TEST_P(Menu, ButtonsFollowTheProfile) {
   const QStringList functions = {"btnAusentismo", "btnDatosNomina", "btnInformacionGeneral", "btnRecibos",
                                  "btnReportes", "btnTiempoExtra", "btnVacaciones"};
   const PermissionCase cases[] = {
@@ -101,7 +103,7 @@ TEST(Menu, ButtonsFollowTheProfile) {
   }
 }
 
-TEST(Menu, CompanyDataLogoAndSupervisorFlags) {
+TEST_P(Menu, CompanyDataLogoAndSupervisorFlags) {
   DemoTerminal terminal;
   TPrincipal* menu = logIn("1", "Clave2024");
   ASSERT_NE(menu, nullptr);
@@ -120,7 +122,7 @@ struct LabelCase {
   const char* surname;   // ap_paterno of employee 1 (empty: the demo's own)
 };
 
-TEST(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
+TEST_P(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
   const LabelCase cases[] = {
       {"the demo's names", "", ""},
       {"a short company name", "ACME", ""},
@@ -169,7 +171,7 @@ TEST(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
   }
 }
 
-TEST(Menu, MinimizeAndMaximizeBoxesFollowBotonesActivado) {
+TEST_P(Menu, MinimizeAndMaximizeBoxesFollowBotonesActivado) {
   const std::pair<const char*, bool> cases[] = {{"BotonesActivado= si \n", true}, {"BotonesActivado=SI\n", true},
                                                 {"BotonesActivado=Sí\n", false}, {"", false},
                                                 {"BotonesActivado=No\n", false}};
@@ -182,7 +184,7 @@ TEST(Menu, MinimizeAndMaximizeBoxesFollowBotonesActivado) {
   }
 }
 
-TEST(Menu, CodeOfConductAndPasswordQuestion) {
+TEST_P(Menu, CodeOfConductAndPasswordQuestion) {
   DemoTerminal terminal;
   TPrincipal* menu = logIn("1", "Clave2024");
   ASSERT_NE(menu, nullptr);
@@ -232,7 +234,7 @@ TEST(Menu, CodeOfConductAndPasswordQuestion) {
   EXPECT_EQ(DemoTerminal::Visible<TPrincipal>(), nullptr);
 }
 
-TEST(Menu, AdministratorEntry) {
+TEST_P(Menu, AdministratorEntry) {
   {
     DemoTerminal terminal;
     auto* admin = DemoTerminal::LogIn<TRegistro, TAdministrador>("Administrador", "Admin2024");
@@ -250,7 +252,7 @@ TEST(Menu, AdministratorEntry) {
   }
 }
 
-TEST(Menu, DatabaseDownAtStartThenBackForTheNextLoginWindow) {
+TEST_P(Menu, DatabaseDownAtStartThenBackForTheNextLoginWindow) {
   DemoTerminal terminal;
   // The database file sits where it cannot be opened.
   TIni ini;
@@ -283,7 +285,7 @@ struct PasswordCase {
   bool closes;
 };
 
-TEST(Menu, PasswordChangeScreen) {
+TEST_P(Menu, PasswordChangeScreen) {
   const PasswordCase cases[] = {
       {"shorter confirmation", "ABC1", "ABC", "Las contraseñas no coinciden.", false},
       {"empty confirmation", "ABC", "", "Las contraseñas no coinciden.", false},
@@ -321,7 +323,7 @@ TEST(Menu, PasswordChangeScreen) {
   }
 }
 
-TEST(Menu, PasswordNotSavedIsNotReportedAsSaved) {
+TEST_P(Menu, PasswordNotSavedIsNotReportedAsSaved) {
   DemoTerminal terminal;
   TPrincipal* menu = logIn("1", "Clave2024");
   ASSERT_NE(menu, nullptr);
@@ -339,3 +341,5 @@ TEST(Menu, PasswordNotSavedIsNotReportedAsSaved) {
   EXPECT_TRUE(pwd->isVisible());
   pwd->Close();
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, Menu, BothDbPaths(), DbPathName);

@@ -187,8 +187,9 @@ TEST_F(OdbcPostgres, LostConnectionIsReportedAndTheDataSourceReconnects) {
   ASSERT_EQ(MsgSeam::Taken().size(), 1);
   EXPECT_EQ(MsgSeam::Taken().first().kind, MsgKind::Alert);
   EXPECT_FALSE(ds->lConnected());
-  EXPECT_FALSE(ds->Execute(QStringLiteral("select 1")));  // a write does not reconnect on its own
-  EXPECT_TRUE(MsgSeam::Taken().last().text.contains(QStringLiteral("Connection closed")));
+  // The link broke under an open connection: a write opens it again (the server is there).
+  EXPECT_TRUE(ds->Execute(QStringLiteral("select 1")));
+  EXPECT_TRUE(ds->lConnected());
   TQuery again(ds, QStringLiteral("GENERAL"), QStringLiteral("select 2"));
   EXPECT_EQ(again.RecCount(), 1);
   EXPECT_TRUE(ds->lConnected());

@@ -71,7 +71,9 @@ struct Session {
 
 }  // namespace
 
-TEST(Receipts, OpenedFromTheMenuListsYearsTypesPeriodsAndReceipts) {
+class Receipts : public OnBothDbPaths {};
+
+TEST_P(Receipts, OpenedFromTheMenuListsYearsTypesPeriodsAndReceipts) {
   Session s;
   ASSERT_NE(s.menu, nullptr);
   bool opened = false;
@@ -124,7 +126,7 @@ struct SwitchCase {
   bool lastSix;
 };
 
-TEST(Receipts, ConfigurationSwitches) {
+TEST_P(Receipts, ConfigurationSwitches) {
   const SwitchCase cases[] = {
       {"PDF=Si\nFDA=Si\nUltimosRecibos=Si\n", true, true, true},
       {"PDF=SI\nFDA=No\nUltimosRecibos=si\n", true, false, false},
@@ -215,7 +217,7 @@ struct PrintCase {
   const char* title;     // a text the template prints
 };
 
-TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
+TEST_P(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
   const PrintCase cases[] = {
       {"letter", false, false, "612 x 792 pts (letter)", "RECIBO DE N"},
       {"half letter", false, true, "612 x 396 pts", "RECIBO DE N"},
@@ -274,7 +276,7 @@ TEST(Receipts, PrintingAReceiptGivesADocumentWithItsAmounts) {
   }
 }
 
-TEST(Receipts, HalfLetterHiddenForTheExcludedCompany) {
+TEST_P(Receipts, HalfLetterHiddenForTheExcludedCompany) {
   for (bool excluded : {true, false}) {
     Session s;
     qputenv("PORTAL_RFC_SIN_MEDIA_CARTA", excluded ? AppData.RFCEmpresa.toUtf8() : QByteArray("XAXX010101000"));
@@ -286,7 +288,7 @@ TEST(Receipts, HalfLetterHiddenForTheExcludedCompany) {
   }
 }
 
-TEST(Receipts, XmlViewerShowsTheStoredXmlUnchanged) {
+TEST_P(Receipts, XmlViewerShowsTheStoredXmlUnchanged) {
   Session s;
   TRecibos* r = s.open();
   const Row receipt = r->arregloRecibos->CurrentRow();
@@ -305,7 +307,7 @@ TEST(Receipts, XmlViewerShowsTheStoredXmlUnchanged) {
   delete r;
 }
 
-TEST(Receipts, PdfIsWrittenByteForByteOpenedAndRemovedOnClose) {
+TEST_P(Receipts, PdfIsWrittenByteForByteOpenedAndRemovedOnClose) {
   Session s;
   qputenv("PORTAL_DOCUMENT_VIEWER", "sleep 60");
   TRecibos* r = s.open();
@@ -331,7 +333,7 @@ TEST(Receipts, PdfIsWrittenByteForByteOpenedAndRemovedOnClose) {
   EXPECT_FALSE(QFile::exists(s.terminal.file("TEMPviejo.pdf")));
 }
 
-TEST(Receipts, MailDeliversBothFilesAndLeavesNothingBehind) {
+TEST_P(Receipts, MailDeliversBothFilesAndLeavesNothingBehind) {
   TestSmtp::SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   Session s;
@@ -370,7 +372,7 @@ struct MessageCase {
   QStringList messages;
 };
 
-TEST(Receipts, DocumentedMessages) {
+TEST_P(Receipts, DocumentedMessages) {
   const QString cargar = QStringLiteral(
       "Debe cargar los datos a consultar, aplicar el filto y presionar el boton Cargar Recibos");
   const QString selecciona = QStringLiteral("Seleccione un recibo para enviar por mail.");
@@ -434,7 +436,7 @@ TEST(Receipts, DocumentedMessages) {
   }
 }
 
-TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
+TEST_P(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
   const char* names[] = {"../fuera.pdf", "/tmp/portal-fuera.pdf", "..\\\\fuera.pdf", "sub/dir/recibo.pdf", ".."};
   for (const char* name : names) {
     Session s;
@@ -459,7 +461,7 @@ TEST(Receipts, StoredFileNamesNeverLeaveTheProgramsFolder) {
   }
 }
 
-TEST(Receipts, MailWithAnUnusableStoredNameSendsNothing) {
+TEST_P(Receipts, MailWithAnUnusableStoredNameSendsNothing) {
   struct Case {
     const char* xml;  // stored names
     const char* pdf;
@@ -502,3 +504,5 @@ TEST(Receipts, MailWithAnUnusableStoredNameSendsNothing) {
     delete r;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, Receipts, BothDbPaths(), DbPathName);

@@ -27,7 +27,9 @@ void storePath(const QString& path) {
 
 }  // namespace
 
-TEST(PoliciesScreen, OpenedFromTheMenuListsOpensAndMailsTheCompanysPolicies) {
+class PoliciesScreen : public OnBothDbPaths {};
+
+TEST_P(PoliciesScreen, OpenedFromTheMenuListsOpensAndMailsTheCompanysPolicies) {
   TestSmtp::SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   ScreenSession s;
@@ -88,7 +90,7 @@ struct PolicyCase {
   std::function<void(TPoliticas&)> onScreen = nullptr;  // run once the screen is open
 };
 
-TEST(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
+TEST_P(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
   const PolicyCase cases[] = {
       {"open with no policies", [](ScreenSession&) { AppData.oAdo->Execute("DELETE FROM PortalEmpleadoPoliticas WHERE empresa = 1"); },
        false, {}},
@@ -131,3 +133,5 @@ TEST(PoliciesScreen, NoRowsMissingFilesAndFolderPartsAreHandled) {
     delete p;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, PoliciesScreen, BothDbPaths(), DbPathName);

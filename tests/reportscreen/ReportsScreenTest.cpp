@@ -86,7 +86,9 @@ void expectFigures(const QString& text, const QStringList& figures, const std::s
 
 }  // namespace
 
-TEST(ReportsScreen, OpenedFromTheMenuOffersEveryDocumentToAFullProfile) {
+class ReportsScreen : public OnBothDbPaths {};
+
+TEST_P(ReportsScreen, OpenedFromTheMenuOffersEveryDocumentToAFullProfile) {
   ScreenSession s;
   ASSERT_NE(s.menu, nullptr);
   bool opened = false;
@@ -107,7 +109,7 @@ TEST(ReportsScreen, OpenedFromTheMenuOffersEveryDocumentToAFullProfile) {
   EXPECT_TRUE(opened);
 }
 
-TEST(ReportsScreen, EachDocumentIsPreviewedAndMailedWithTheEmployeesOwnFigures) {
+TEST_P(ReportsScreen, EachDocumentIsPreviewedAndMailedWithTheEmployeesOwnFigures) {
   TestSmtp::SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   ScreenSession s;
@@ -161,7 +163,7 @@ TEST(ReportsScreen, EachDocumentIsPreviewedAndMailedWithTheEmployeesOwnFigures) 
   delete r;
 }
 
-TEST(ReportsScreen, WithoutTheSalaryPermissionTheFiveMoneyListingsAreRefused) {
+TEST_P(ReportsScreen, WithoutTheSalaryPermissionTheFiveMoneyListingsAreRefused) {
   TestSmtp::SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   ScreenSession s(QStringLiteral("2"), QStringLiteral("1234"));  // every profile option, no salaries
@@ -213,7 +215,7 @@ TEST(ReportsScreen, WithoutTheSalaryPermissionTheFiveMoneyListingsAreRefused) {
   delete r;
 }
 
-TEST(ReportsScreen, TheProfileDecidesWhichDocumentsAreOffered) {
+TEST_P(ReportsScreen, TheProfileDecidesWhichDocumentsAreOffered) {
   const struct {
     const char* employee;
     QStringList offered;
@@ -245,7 +247,7 @@ struct MessageCase {
   QString sent = {};                            // a statement the action sends
 };
 
-TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
+TEST_P(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
   auto sinPrestamo = [](ScreenSession&) {
     AppData.oAdo->Execute("DELETE FROM prestamos WHERE empresa = 1 AND codigo = 1 AND clase = 'INF'");
   };
@@ -309,3 +311,5 @@ TEST(ReportsScreen, BadInputAndFailuresAreReportedAndLeaveNothingBehind) {
     delete r;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, ReportsScreen, BothDbPaths(), DbPathName);

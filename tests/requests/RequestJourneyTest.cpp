@@ -188,7 +188,9 @@ void recorre(Portal& p, const Recorrido& r, const std::function<void(const Entra
 
 }  // namespace
 
-TEST(RequestJourney, VacationFiledFromTheMenuAuthorizedThenRejected) {
+class RequestJourney : public OnBothDbPaths {};
+
+TEST_P(RequestJourney, VacationFiledFromTheMenuAuthorizedThenRejected) {
   Portal p;
   ASSERT_TRUE(p.started) << p.smtp.errorString().toStdString();
   ASSERT_NE(p.Entra(kAna, kAnaClave), nullptr);
@@ -230,7 +232,7 @@ TEST(RequestJourney, VacationFiledFromTheMenuAuthorizedThenRejected) {
   EXPECT_TRUE(abiertasDespues.last().endsWith(" - " + QDate::currentDate().addDays(20).toString(u"dd/MM/yyyy")));
 }
 
-TEST(RequestJourney, EmployeeFollowsTheProgressBetweenTwoDecisions) {
+TEST_P(RequestJourney, EmployeeFollowsTheProgressBetweenTwoDecisions) {
   Portal p;
   ASSERT_TRUE(p.started);
   p.Entra(kAna, kAnaClave);
@@ -279,7 +281,7 @@ TEST(RequestJourney, EmployeeFollowsTheProgressBetweenTwoDecisions) {
   s->Close();
 }
 
-TEST(RequestJourney, LeaveAndLoanTakeTheSameRoad) {
+TEST_P(RequestJourney, LeaveAndLoanTakeTheSameRoad) {
   const Recorrido casos[] = {
       {"permiso", TiposSolicitud::Permisos, {"3", "", "Cirugía de mi madre", 4}, "3", "0", {3, 6}, "Solicitud Permiso",
        "SolicitudPermiso", "Solicitud de Permisos", "Permiso"},
@@ -306,3 +308,5 @@ TEST(RequestJourney, LeaveAndLoanTakeTheSameRoad) {
     });
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, RequestJourney, BothDbPaths(), DbPathName);

@@ -43,7 +43,7 @@ class Portal {
   // `mail`: whether the company's mail configuration points at a running server.
   explicit Portal(bool mail = true) {
     if (mail) started = smtp.start();
-    otra = DemoDatabase::Open(terminal.file(QString::fromLatin1(DemoDatabase::kFile)));
+    otra = terminal.OpenDataSource();
     const QString port = mail ? smtp.portText() : QString::number(TestSmtp::SmtpServer::FreePort());
     otra->Execute("UPDATE PortalEmpleadoConfigMail SET servidor = '127.0.0.1', puerto = '" + port + "'");
   }

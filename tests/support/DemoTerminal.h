@@ -1,14 +1,21 @@
 #pragma once
 // A terminal folder for screen tests: the working directory holds config.ini aimed at a
-// private copy of the demo database (built once per test program) and the demo files.
+// private copy of the demo database (built once per test program) and the demo files. On the
+// FreeTDS path (support/DbPath.h) a SQL Server stand-in serves that copy and config.ini names
+// it as a site does.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 
 #include "app/AppData.h"
+#include "data/ConnectionTexts.h"
 #include "data/StatementJournal.h"
+#include "data/TDataSource.h"
 #include "db/DemoDatabase.h"
+#include "screens/login/LoginThrottle.h"
+#include "support/DbPath.h"
+#include "support/SqlServerStandIn.h"
 #include "support/TempDir.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/TApplication.h"
@@ -16,12 +23,17 @@
 
 class DemoTerminal {
  public:
-  explicit DemoTerminal(const QString& variables = QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\n")) {
+  explicit DemoTerminal(const QString& variables = QStringLiteral("SalirActivado=Si\nPDF=Si\nFDA=Si\n"),
+                        DbPath path = DbPaths::Current()) {
     DemoDatabase::CopyTo(m_dir.file(QString::fromLatin1(DemoDatabase::kFile)));
+    QString config = QStringLiteral("[CONFIG]\nSERVER=(local)\nBD=portal-demo.db\nID=\nPWD=\nAUTOWIN=.F.\n");
+    if (path == DbPath::FreeTds) {
+      m_server = std::make_unique<SqlServerStandIn>(m_dir.file(QString::fromLatin1(DemoDatabase::kFile)));
+      if (m_server->start()) config = m_server->configSection();
+      else ADD_FAILURE() << "SQL Server stand-in: " << m_server->errorString().toStdString();
+    }
     QFile ini(m_dir.file(QStringLiteral("config.ini")));
-    if (ini.open(QIODevice::WriteOnly))
-      ini.write(("[CONFIG]\nSERVER=(local)\nBD=portal-demo.db\nID=\nPWD=\nAUTOWIN=.F.\n\n[VARIABLES]\n" + variables)
-                    .toUtf8());
+    if (ini.open(QIODevice::WriteOnly)) ini.write((config + QStringLiteral("\n[VARIABLES]\n") + variables).toUtf8());
     // Pictures, policies and report templates of the prepared terminal; not its update scripts,
     // which the copied database already holds.
     for (const QString& folder : {QStringLiteral("demo"), QStringLiteral("FReports")}) {
@@ -31,6 +43,7 @@ class DemoTerminal {
         QFile::copy(from.filePath(f), m_dir.file(folder + u'/' + f));
     }
     AppData.Reset();
+    LoginThrottle::Terminal() = LoginThrottle();  // a fresh terminal has seen no failed login
     MsgSeam::Clear();
     StatementJournal::Clear();
   }
@@ -42,6 +55,22 @@ class DemoTerminal {
 
   QString path() const { return m_dir.path(); }
   QString file(const QString& name) const { return m_dir.file(name); }
+  // The stand-in serving this terminal on the FreeTDS path, else null.
+  SqlServerStandIn* server() const { return m_server.get(); }
+
+  // A data source of its own on this terminal's database, by the terminal's path.
+  std::shared_ptr<TDataSource> OpenDataSource() const {
+    if (!m_server) return DemoDatabase::Open(file(QString::fromLatin1(DemoDatabase::kFile)));
+    auto ds = std::make_shared<TDataSource>();
+    const QString user = QString::fromLatin1(SqlServerStandIn::kUser), password = QString::fromLatin1(SqlServerStandIn::kPassword);
+    QString error;
+    ds->UseEngine(ConnectionTexts::MakeEngine(
+        ConnectionTexts::ForDataSource(QStringLiteral("127.0.0.1,%1").arg(m_server->port()),
+                                       QString::fromLatin1(SqlServerStandIn::kDatabase), user, password, QStringLiteral(".F.")),
+        user, password, &error));
+    ds->SetConnected(true);
+    return ds;
+  }
 
   // Lets closed screens go, as the event loop would between two touches.
   static void Settle() {
@@ -73,4 +102,5 @@ class DemoTerminal {
 
  private:
   ScopedWorkDir m_dir;
+  std::unique_ptr<SqlServerStandIn> m_server;
 };

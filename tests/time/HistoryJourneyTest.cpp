@@ -75,7 +75,9 @@ double total(const Rows& rows, int n) {
 
 }  // namespace
 
-TEST(Histories, AllDatesThenARangeListingAndAnnualReport) {
+class Histories : public OnBothDbPaths {};
+
+TEST_P(Histories, AllDatesThenARangeListingAndAnnualReport) {
   for (const HistoryCase& c : Cases()) {
     SCOPED_TRACE(c.name);
     Session s(QStringLiteral("10"), QStringLiteral("1234"));
@@ -156,7 +158,7 @@ TEST(Histories, AllDatesThenARangeListingAndAnnualReport) {
   }
 }
 
-TEST(Histories, AnEmployeeWithoutHistory) {
+TEST_P(Histories, AnEmployeeWithoutHistory) {
   for (const HistoryCase& c : Cases()) {
     SCOPED_TRACE(c.name);
     Session s(QStringLiteral("10"), QStringLiteral("1234"));
@@ -184,3 +186,5 @@ TEST(Histories, AnEmployeeWithoutHistory) {
     delete h.form;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, Histories, BothDbPaths(), DbPathName);

@@ -37,7 +37,9 @@ void type(TSolicitarVacaciones& r, void (TSolicitarVacaciones::*touch)(), const 
 
 }  // namespace
 
-TEST(VacationMenu, OpenedFromTheMenuOffersWhatTheProfileAllows) {
+class VacationMenu : public OnBothDbPaths {};
+
+TEST_P(VacationMenu, OpenedFromTheMenuOffersWhatTheProfileAllows) {
   struct Case {
     QStringList denied;
     bool consultar, solicitar;
@@ -81,7 +83,9 @@ TEST(VacationMenu, OpenedFromTheMenuOffersWhatTheProfileAllows) {
   }
 }
 
-TEST(VacationRequest, OpensWithTheBalanceTodayAndTheMailSettings) {
+class VacationRequest : public OnBothDbPaths {};
+
+TEST_P(VacationRequest, OpensWithTheBalanceTodayAndTheMailSettings) {
   Session s;
   StatementJournal::Clear();
   auto* r = s.open<TSolicitarVacaciones>(true);
@@ -108,7 +112,7 @@ TEST(VacationRequest, OpensWithTheBalanceTodayAndTheMailSettings) {
   delete r;
 }
 
-TEST(VacationRequest, KeypadWritesIntoTheFieldTouchedLast) {
+TEST_P(VacationRequest, KeypadWritesIntoTheFieldTouchedLast) {
   Session s;
   auto* r = s.open<TSolicitarVacaciones>(true);
   const QString dia = r->txtdia->Value();
@@ -134,7 +138,7 @@ TEST(VacationRequest, KeypadWritesIntoTheFieldTouchedLast) {
   delete r;
 }
 
-TEST(VacationRequest, ExactlyTheAvailableDaysPassOneMoreIsRefused) {
+TEST_P(VacationRequest, ExactlyTheAvailableDaysPassOneMoreIsRefused) {
   struct Case {
     const char* employee;
     const char* password;
@@ -170,7 +174,7 @@ TEST(VacationRequest, ExactlyTheAvailableDaysPassOneMoreIsRefused) {
   }
 }
 
-TEST(VacationRequest, WithoutLayoutOrBalanceRow) {
+TEST_P(VacationRequest, WithoutLayoutOrBalanceRow) {
   // No layout: no panel and no limit; the form prints a balance of 0.
   {
     Session s;
@@ -223,7 +227,7 @@ TEST(VacationRequest, WithoutLayoutOrBalanceRow) {
   }
 }
 
-TEST(VacationRequest, RequestChecks) {
+TEST_P(VacationRequest, RequestChecks) {
   struct Case {
     const char* name;
     const char* days;
@@ -284,7 +288,7 @@ TEST(VacationRequest, RequestChecks) {
   delete r;
 }
 
-TEST(VacationRequest, PrintedFormWithOrWithoutSignatures) {
+TEST_P(VacationRequest, PrintedFormWithOrWithoutSignatures) {
   struct Case {
     const char* variables;
     const char* plantilla;
@@ -319,7 +323,7 @@ TEST(VacationRequest, PrintedFormWithOrWithoutSignatures) {
   }
 }
 
-TEST(VacationRequest, MailArrivesWithoutAttachmentsAndLeavesNothingBehind) {
+TEST_P(VacationRequest, MailArrivesWithoutAttachmentsAndLeavesNothingBehind) {
   TestSmtp::SmtpServer server;
   ASSERT_TRUE(server.start()) << server.errorString().toStdString();
   for (bool supervisor : {false, true}) {
@@ -356,7 +360,7 @@ TEST(VacationRequest, MailArrivesWithoutAttachmentsAndLeavesNothingBehind) {
   }
 }
 
-TEST(VacationRequest, MailThatCannotGoLeavesNothingBehind) {
+TEST_P(VacationRequest, MailThatCannotGoLeavesNothingBehind) {
   struct Case {
     const char* name;
     std::function<void()> before;
@@ -393,3 +397,7 @@ TEST(VacationRequest, MailThatCannotGoLeavesNothingBehind) {
     delete r;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, VacationMenu, BothDbPaths(), DbPathName);
+
+INSTANTIATE_TEST_SUITE_P(Paths, VacationRequest, BothDbPaths(), DbPathName);
