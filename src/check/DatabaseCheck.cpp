@@ -183,8 +183,12 @@ Database DatabaseAndContract() {
   result.lines << CheckLine::Pass(u"bd.conexion"_qs, title, db->Describe());
 
   const QString version = firstText(db->Run(embedded ? QStringLiteral("select sqlite_version()") : QStringLiteral("select @@version")));
-  result.lines << CheckLine::Pass(u"bd.version"_qs, QStringLiteral("Versión del servidor"),
-                                  embedded ? u"SQLite "_qs + version : version.section(u'\n', 0, 0).simplified());
+  if (version.isEmpty())
+    result.lines << CheckLine::Fail(u"bd.version"_qs, QStringLiteral("Versión del servidor"), QStringLiteral("el servidor no dijo su versión"),
+                                    QStringLiteral("revise que el servidor sea SQL Server y que el usuario pueda consultar @@version"));
+  else
+    result.lines << CheckLine::Pass(u"bd.version"_qs, QStringLiteral("Versión del servidor"),
+                                    embedded ? u"SQLite "_qs + version : version.section(u'\n', 0, 0).simplified());
   result.lines << charset(*db);
 
   Catalogue cat;

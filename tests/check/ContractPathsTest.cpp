@@ -1,8 +1,8 @@
 // The database part of the terminal check on both ways a terminal reaches its database: the
-// embedded demo database and SQL Server through FreeTDS (the stand-in tests/odbc/fake_sql_server.py
-// answering the catalogue queries from the demo database's own catalogue). A database that lacks
-// a procedure and has one taking fewer arguments fails the contract line naming both; a database
-// that answers too slowly fails in bounded time.
+// embedded demo database and SQL Server through FreeTDS (the SQL Server stand-in serving the
+// terminal's copy of the demo database). A database that lacks a procedure and has one taking
+// fewer arguments fails the contract line naming both; a database that answers too slowly (the
+// scripted tests/odbc/fake_sql_server.py, which can be told to wait) fails in bounded time.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -30,21 +30,16 @@ const CheckLine* line(const CheckLines& lines, const QString& id) {
   return nullptr;
 }
 
-// The demo database's catalogue as the stand-in serves it, less `dropped`, and with `shortened`
-// taking only its first parameter.
-QByteArray catalogue(const QString& file, const QString& dropped, const QString& shortened) {
+// The demo database's catalogue as the scripted stand-in serves it.
+QByteArray catalogue(const QString& file) {
   auto ds = DemoDatabase::Open(file);
   QJsonArray objects, parameters;
   for (const Row& r : ds->Query(u"select name, xtype from dbo.sysobjects"_qs).rows)
-    if (Text::ToText(r.col(1)).compare(dropped, Qt::CaseInsensitive) != 0)
-      objects.append(QJsonArray{Text::ToText(r.col(1)), Text::ToText(r.col(2))});
+    objects.append(QJsonArray{Text::ToText(r.col(1)), Text::ToText(r.col(2))});
   for (const Row& r : ds->Query(u"select name, definition from portal_procedures"_qs).rows) {
     QString error;
-    const auto def = ProcedureText::ParseCreate(Text::ToText(r.col(2)), &error);
-    if (!def) continue;
-    const QString name = Text::ToText(r.col(1));
-    int kept = name.compare(shortened, Qt::CaseInsensitive) == 0 ? 1 : static_cast<int>(def->parameters.size());
-    for (int i = 0; i < kept; ++i) parameters.append(QJsonArray{name, def->parameters[i].name});
+    if (const auto def = ProcedureText::ParseCreate(Text::ToText(r.col(2)), &error))
+      for (const auto& p : def->parameters) parameters.append(QJsonArray{Text::ToText(r.col(1)), p.name});
   }
   return QJsonDocument(QJsonObject{{u"objects"_qs, objects}, {u"parameters"_qs, parameters}}).toJson();
 }
@@ -58,26 +53,32 @@ class ContractPaths : public ::testing::TestWithParam<Path> {
     }
   }
   // Aims the terminal at its database on this test's path; false when the path cannot run here.
-  bool Aim(DemoTerminal& t, const QString& dropped, const QString& shortened, double slowSeconds = 0) {
-    if (GetParam() == Path::Embedded) {
-      auto ds = DemoDatabase::Open(t.file(QString::fromLatin1(DemoDatabase::kFile)));
-      if (!dropped.isEmpty()) {
-        EXPECT_TRUE(ds->Execute(u"DROP PROCEDURE "_qs + dropped));
-      }
-      if (!shortened.isEmpty()) {
-        EXPECT_TRUE(ds->Execute(u"CREATE OR ALTER PROCEDURE dbo."_qs + shortened + u" @empresa varchar(20) AS SELECT 1"_qs));
-      }
-      return true;
+  // The terminal on this test's path, its database lacking `dropped` and with `shortened` taking
+  // one parameter; null when the path cannot run here.
+  std::unique_ptr<DemoTerminal> Open(const QString& dropped, const QString& shortened) {
+    QString why;
+    if (GetParam() == Path::SqlServerStandIn && !SqlServerStandIn::Available(&why)) return nullptr;
+    auto t = std::make_unique<DemoTerminal>(QStringLiteral("SalirActivado=Si\n"),
+                                            GetParam() == Path::Embedded ? DbPath::Embedded : DbPath::FreeTds);
+    auto ds = DemoDatabase::Open(t->file(QString::fromLatin1(DemoDatabase::kFile)));
+    if (!dropped.isEmpty()) {
+      EXPECT_TRUE(ds->Execute(u"DROP PROCEDURE "_qs + dropped));
     }
+    if (!shortened.isEmpty()) {
+      EXPECT_TRUE(ds->Execute(u"CREATE OR ALTER PROCEDURE dbo."_qs + shortened + u" @empresa varchar(20) AS SELECT 1"_qs));
+    }
+    return t;
+  }
+  // The scripted stand-in answering every statement after `slowSeconds`.
+  bool AimAtSlowServer(DemoTerminal& t, double slowSeconds) {
     if (OdbcDrivers::Find("libtdsodbc.so").isEmpty() || !QFile::exists(u"/usr/bin/python3"_qs)) return false;
     QFile json(t.file(u"catalogo.json"_qs));
     if (!json.open(QIODevice::WriteOnly)) return false;
-    json.write(catalogue(t.file(QString::fromLatin1(DemoDatabase::kFile)), dropped, shortened));
+    json.write(catalogue(t.file(QString::fromLatin1(DemoDatabase::kFile))));
     json.close();
     m_server = std::make_unique<QProcess>();
-    QStringList args{BuildPaths::Source(u"/tests/odbc/fake_sql_server.py"_qs), u"--catalogo"_qs, json.fileName()};
-    if (slowSeconds > 0) args << u"--lento"_qs << QString::number(slowSeconds);
-    m_server->start(u"/usr/bin/python3"_qs, args);
+    m_server->start(u"/usr/bin/python3"_qs, {BuildPaths::Source(u"/tests/odbc/fake_sql_server.py"_qs), u"--catalogo"_qs,
+                                             json.fileName(), u"--lento"_qs, QString::number(slowSeconds)});
     if (!m_server->waitForReadyRead(10000)) return false;
     const int port = m_server->readLine().trimmed().toInt();
     const TIni ini(t.file(u"config.ini"_qs));
@@ -93,8 +94,8 @@ class ContractPaths : public ::testing::TestWithParam<Path> {
 }  // namespace
 
 TEST_P(ContractPaths, ASoundDatabasePassesEveryDatabaseLine) {
-  DemoTerminal t;
-  if (!Aim(t, QString(), QString())) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
+  const auto t = Open(QString(), QString());
+  if (!t) GTEST_SKIP() << "FreeTDS or the SQL Server stand-in missing";
   const CheckLines lines = TerminalCheck::Run({10});
   for (const char* id : {"bd.conexion", "bd.version", "bd.cp1252", "bd.contrato", "bd.reloj"}) {
     const CheckLine* l = line(lines, QString::fromLatin1(id));
@@ -105,8 +106,8 @@ TEST_P(ContractPaths, ASoundDatabasePassesEveryDatabaseLine) {
 }
 
 TEST_P(ContractPaths, AMissingProcedureAndAShorterOneAreBothNamed) {
-  DemoTerminal t;
-  if (!Aim(t, u"peCargaOpcionVacaciones"_qs, u"permisoEmpleadoVerSueldo"_qs)) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
+  const auto t = Open(u"peCargaOpcionVacaciones"_qs, u"permisoEmpleadoVerSueldo"_qs);
+  if (!t) GTEST_SKIP() << "FreeTDS or the SQL Server stand-in missing";
   const CheckLines lines = TerminalCheck::Run({10});
   const CheckLine* contract = line(lines, u"bd.contrato"_qs);
   ASSERT_NE(contract, nullptr) << TerminalCheck::Text(lines).toStdString();
@@ -123,7 +124,7 @@ class SlowDatabase : public ContractPaths {};
 
 TEST_P(SlowDatabase, IsAFailureAfterTheLimitNotAHang) {
   DemoTerminal t;
-  if (!Aim(t, QString(), QString(), 6)) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
+  if (!AimAtSlowServer(t, 6)) GTEST_SKIP() << "FreeTDS or /usr/bin/python3 missing";
   const CheckLines lines = TerminalCheck::Run({2});
   const CheckLine* db = line(lines, u"bd.conexion"_qs);
   ASSERT_NE(db, nullptr) << TerminalCheck::Text(lines).toStdString();
