@@ -298,7 +298,7 @@ TEST(AdminEdges, FlowNames) {
     AdminSession s;
     TAdministrador* a = s.admin;
     a->Otros->nOption = 5;
-    if (c.insertFails) ASSERT_TRUE(AppData.oAdo->Execute(QStringLiteral("DROP PROCEDURE dbo.PortaEmpleado_AgregaFlujo")));
+    if (c.insertFails) { ASSERT_TRUE(AppData.oAdo->Execute(QStringLiteral("DROP PROCEDURE dbo.PortaEmpleado_AgregaFlujo"))); }
     StatementJournal::Clear();
     bool open = true;
     AdminSession::WithModal([&] { a->btnAgregarFlujoNuevo->Press(); }, [&](TForm& f) {

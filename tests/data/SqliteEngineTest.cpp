@@ -256,7 +256,7 @@ TEST_F(SqliteEngineTest, StatementRunAgainSeesWhatChanged) {
       {"", "select abs(-9223372036854775807 - 1) from t", "error"},
   };
   for (const Step& s : steps) {
-    if (*s.before) ASSERT_TRUE(run(QString::fromUtf8(s.before)).ok()) << s.before;
+    if (*s.before) { ASSERT_TRUE(run(QString::fromUtf8(s.before)).ok()) << s.before; }
     const QString statement = QString::fromUtf8(s.statement);
     if (QByteArray(s.expected) == "error") {
       EXPECT_FALSE(run(statement).ok()) << s.statement;

@@ -318,7 +318,7 @@ TEST(ModalWindows, ADoubleTapActsOnce) {
                                                                               ? QStringLiteral("Clave2024")
                                                                               : QStringLiteral("OIÑA900215AB3"))
                              : nullptr;
-    if (c.who) ASSERT_NE(menu, nullptr);
+    if (c.who) { ASSERT_NE(menu, nullptr); }
     QWidget* button = c.button(menu, smtp);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(settled(button));

@@ -147,8 +147,8 @@ TEST_P(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
     prepare(terminal.path(), setup);
     TPrincipal* menu = logIn("1", "Clave2024");
     ASSERT_NE(menu, nullptr);
-    if (*c.company) ASSERT_EQ(menu->lblEmpresa->cText(), QString::fromLatin1(c.company));
-    if (*c.surname) ASSERT_TRUE(menu->lblNombre->cText().contains(QString::fromLatin1(c.surname)));
+    if (*c.company) { ASSERT_EQ(menu->lblEmpresa->cText(), QString::fromLatin1(c.company)); }
+    if (*c.surname) { ASSERT_TRUE(menu->lblNombre->cText().contains(QString::fromLatin1(c.surname))); }
     for (const Stated& l : stated) {
       SCOPED_TRACE(l.label);
       auto* label = menu->findChild<TLabel*>(QString::fromLatin1(l.label));
@@ -158,7 +158,7 @@ TEST_P(Menu, LabelsKeepTheirPlaceAndGrowToTheRightOnly) {
       EXPECT_EQ(got.height(), l.bounds.height());
       EXPECT_GE(got.width(), l.bounds.width());
       // Whole on one line and inside the window.
-      if (!label->wordWrap()) EXPECT_GE(got.width(), label->sizeHint().width());
+      if (!label->wordWrap()) { EXPECT_GE(got.width(), label->sizeHint().width()); }
       EXPECT_LE(got.right(), menu->oImage1->width());
     }
     EXPECT_TRUE(menu->oLabel1->lMultiline());

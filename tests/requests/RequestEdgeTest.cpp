@@ -440,7 +440,7 @@ TEST(RequestScreens, HistoryRequestAndAuthorizationGridsKeepTheirLayout) {
     for (int i = 0; i < g.columns.size(); ++i) {
       SCOPED_TRACE(i + 1);
       const Col& c = g.columns[i];
-      if (*c.header) EXPECT_EQ(grid->Column(i + 1)->cHeader(), QString::fromUtf8(c.header));
+      if (*c.header) { EXPECT_EQ(grid->Column(i + 1)->cHeader(), QString::fromUtf8(c.header)); }
       EXPECT_EQ(grid->Column(i + 1)->nWidth(), c.width);
       EXPECT_EQ(grid->Column(i + 1)->lHide(), c.hidden);
     }
