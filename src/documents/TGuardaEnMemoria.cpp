@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/FileNames.h"
+#include "toolkit/KioskDialog.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/TButtons.h"
 #include "toolkit/TFont.h"
@@ -13,38 +14,25 @@ void TGuardaEnMemoria::CreateForm() {
   const int shown = static_cast<int>(std::min<qsizetype>(medios.size(), kMaxMedios));
   SetClientSize(640, 200 + shown * 92);
   cText = QStringLiteral("Guardar PDF");
-  nBorderStyle = 3;
-  lCentered = true;
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(236, 242, 250));
-  setPalette(pal);
+  KioskDialog::Frame(*this);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 20, 28, 20);
   column->setSpacing(12);
-  auto* titulo = new QLabel(QStringLiteral("Toque la memoria donde guardar el documento:"), this);
-  titulo->setObjectName(QStringLiteral("lblTitulo"));
-  titulo->setFont(TFont::Create(QStringLiteral("DejaVu Sans"), 15, 0, 700));
-  titulo->setWordWrap(true);
-  column->addWidget(titulo);
-  lblDocumento = new QLabel(documento, this);
-  lblDocumento->setObjectName(QStringLiteral("lblDocumento"));
-  lblDocumento->setFont(TFont::Create(QStringLiteral("DejaVu Sans"), 13));
-  lblDocumento->setWordWrap(true);
+  column->addWidget(KioskDialog::Label(this, "lblTitulo", TFont::Create(QStringLiteral("DejaVu Sans"), 15, 0, 700),
+                                       QStringLiteral("Toque la memoria donde guardar el documento:")));
+  lblDocumento = KioskDialog::Label(this, "lblDocumento", TFont::Create(QStringLiteral("DejaVu Sans"), 13), documento);
   column->addWidget(lblDocumento);
 
   const QFont grande = TFont::Create(QStringLiteral("DejaVu Sans"), 16, 0, 700);
   const QLocale mx(QLocale::Spanish, QLocale::Mexico);
   for (int i = 0; i < shown; ++i) {
     const RemovableMedia::Medium& m = medios[i];
-    TButton* b = TButton::New(this, QStringLiteral("btnMedio%1").arg(i + 1));
-    b->cText =
-        QStringLiteral("%1   (%2 libres)").arg(m.name, mx.formattedDataSize(m.free, 1, QLocale::DataSizeSIFormat));
-    b->oFont = grande;
-    b->setMinimumHeight(80);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setAttribute(Qt::WA_AcceptTouchEvents);
+    const QByteArray name = QStringLiteral("btnMedio%1").arg(i + 1).toLatin1();
+    TButton* b = KioskDialog::Button(
+        this, name.constData(),
+        QStringLiteral("%1   (%2 libres)").arg(m.name, mx.formattedDataSize(m.free, 1, QLocale::DataSizeSIFormat)), grande,
+        QSize(0, 80));
     b->OnClick = [this, i] {
       nElegido = i;
       Close();
@@ -53,11 +41,7 @@ void TGuardaEnMemoria::CreateForm() {
     column->addWidget(b);
   }
   column->addStretch(1);
-  btnCancelar = TButton::New(this, QStringLiteral("btnCancelar"));
-  btnCancelar->cText = QStringLiteral("Cancelar");
-  btnCancelar->oFont = grande;
-  btnCancelar->setMinimumSize(200, 80);
-  btnCancelar->setFocusPolicy(Qt::NoFocus);
+  btnCancelar = KioskDialog::Button(this, "btnCancelar", QStringLiteral("Cancelar"), grande, QSize(200, 80));
   btnCancelar->OnClick = [this] { Close(); };
   column->addWidget(btnCancelar, 0, Qt::AlignHCenter);
 }

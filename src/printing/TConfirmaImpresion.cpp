@@ -5,36 +5,22 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "toolkit/KioskDialog.h"
 #include "toolkit/TButtons.h"
 #include "toolkit/TFont.h"
 
 void TConfirmaImpresion::CreateForm() {
   SetClientSize(620, 400);
   cText = QStringLiteral("Imprimir");
-  nBorderStyle = 3;
-  lCentered = true;
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(236, 242, 250));
-  setPalette(pal);
+  KioskDialog::Frame(*this);
 
   const QFont texto = TFont::Create(QStringLiteral("DejaVu Sans"), 14);
   const QFont fuerte = TFont::Create(QStringLiteral("DejaVu Sans"), 16, 0, 700);
-  auto label = [&](const char* name, const QFont& font, const QString& text) {
-    auto* l = new QLabel(text, this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(font);
-    l->setWordWrap(true);
-    return l;
+  auto label = [this](const char* name, const QFont& font, const QString& text) {
+    return KioskDialog::Label(this, name, font, text);
   };
   auto button = [&](const char* name, const QString& text, int w, int h) {
-    TButton* b = TButton::New(this, QString::fromLatin1(name));
-    b->cText = text;
-    b->oFont = fuerte;
-    b->setMinimumSize(w, h);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setAttribute(Qt::WA_AcceptTouchEvents);
-    return b;
+    return KioskDialog::Button(this, name, text, fuerte, QSize(w, h));
   };
 
   auto* column = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/TButtons.h"
+#include "toolkit/KioskDialog.h"
 #include "toolkit/TFont.h"
 
 TAvisoInactividad::TAvisoInactividad(QWidget* parent) : TForm(parent) {}
@@ -11,14 +12,9 @@ TAvisoInactividad::TAvisoInactividad(QWidget* parent) : TForm(parent) {}
 void TAvisoInactividad::CreateForm() {
   SetClientSize(560, 330);
   cText = QStringLiteral("Sesión inactiva");
-  nBorderStyle = 3;
+  KioskDialog::Frame(*this, QColor(255, 248, 220));
   lCloseBox = false;
-  lCentered = true;
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(255, 248, 220));
-  setPalette(pal);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(24, 20, 24, 20);
